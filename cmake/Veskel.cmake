@@ -1,0 +1,83 @@
+# Shared settings and helper functions for every folder of the project.
+
+if(CMAKE_SYSTEM_NAME STREQUAL "Windows")
+  set(VESKEL_WINDOWS ON)
+else()
+  set(VESKEL_WINDOWS OFF)
+endif()
+
+add_compile_options(-Wall -Wextra)
+if(VESKEL_WERROR)
+  add_compile_options(-Werror)
+endif()
+
+if(VESKEL_WINDOWS)
+  # Windows XP is the oldest system the program still runs on: keep the
+  # structure sizes that older systems accept.
+  add_compile_definitions(WINVER=0x0501 _WIN32_WINNT=0x0501 _WIN32_IE=0x0600
+                          NOMINMAX STRICT)
+  # One portable file: no MinGW runtime DLLs beside the program.
+  add_link_options(-static -static-libgcc -static-libstdc++)
+  set(CMAKE_CROSSCOMPILING_EMULATOR
+      ${CMAKE_SOURCE_DIR}/tools/wine-run --prefix ${CMAKE_BINARY_DIR}/wineprefix)
+elseif(VESKEL_SANITIZE)
+  add_compile_options(-fsanitize=address,undefined -fno-omit-frame-pointer
+                      -fno-sanitize-recover=undefined)
+  add_link_options(-fsanitize=address,undefined)
+endif()
+
+# GoogleTest: Debian's library natively; built from Debian's sources for MinGW.
+if(VESKEL_WINDOWS)
+  if(NOT TARGET gtest)
+    set(gtest_force_shared_crt OFF CACHE BOOL "" FORCE)
+    set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
+    set(BUILD_GMOCK OFF CACHE BOOL "" FORCE)
+    add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL SYSTEM)
+  endif()
+  set(VESKEL_GTEST gtest)
+  set(VESKEL_GTEST_MAIN gtest_main)
+else()
+  find_package(GTest REQUIRED)
+  set(VESKEL_GTEST GTest::gtest)
+  set(VESKEL_GTEST_MAIN GTest::gtest_main)
+endif()
+
+# veskel_add_test(NAME
+#   SOURCES files...            test sources
+#   LIBS targets...             libraries under test
+#   [OWN_MAIN]                  the sources bring their own main()
+#   [WINE_VERSIONS v...]        Windows: run once per Wine version setting
+#                               (winxp, win2k, nt40, win98, winxp64, default)
+#   [DISPLAY]                   uses the shared display exclusively (pointer,
+#                               keyboard focus, clipboard): never in parallel
+#   [TIMEOUT seconds])
+# Registers one CTest test per run; Windows programs run under tools/wine-run.
+function(veskel_add_test name)
+  cmake_parse_arguments(T "OWN_MAIN;DISPLAY" "TIMEOUT" "SOURCES;LIBS;WINE_VERSIONS" ${ARGN})
+  add_executable(${name} ${T_SOURCES})
+  if(T_OWN_MAIN)
+    target_link_libraries(${name} PRIVATE ${T_LIBS} ${VESKEL_GTEST})
+  else()
+    target_link_libraries(${name} PRIVATE ${T_LIBS} ${VESKEL_GTEST_MAIN})
+  endif()
+  if(NOT T_TIMEOUT)
+    set(T_TIMEOUT 240)
+  endif()
+  set(runs "")
+  if(VESKEL_WINDOWS AND T_WINE_VERSIONS)
+    foreach(v IN LISTS T_WINE_VERSIONS)
+      add_test(NAME ${name}.${v} COMMAND ${name})
+      set_tests_properties(${name}.${v} PROPERTIES ENVIRONMENT "VESKEL_WINE_VERSION=${v}")
+      list(APPEND runs ${name}.${v})
+    endforeach()
+  else()
+    add_test(NAME ${name} COMMAND ${name})
+    list(APPEND runs ${name})
+  endif()
+  foreach(run IN LISTS runs)
+    set_tests_properties(${run} PROPERTIES TIMEOUT ${T_TIMEOUT})
+    if(T_DISPLAY)
+      set_tests_properties(${run} PROPERTIES RESOURCE_LOCK display)
+    endif()
+  endforeach()
+endfunction()

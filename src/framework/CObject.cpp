@@ -1,0 +1,7 @@
+#include "framework/CObject.h"
+
+const CRuntimeClass CObject::classInfoCObject = {"CObject", nullptr};
+
+const CRuntimeClass* CObject::GetRuntimeClass() const {
+  return RUNTIME_CLASS(CObject);
+}
