@@ -1,0 +1,75 @@
+#include "app/DriveMask.h"
+
+#include <cstdio>
+
+namespace {
+
+constexpr DriveBox Row(int bit, int controlId) {
+  return DriveBox{static_cast<char>('A' + bit), controlId, bit, std::uint32_t{1} << bit};
+}
+
+}  // namespace
+
+const std::array<DriveBox, kDriveCount> DriveBoxTable = {{
+    Row(0, 1000),
+    Row(1, 1001),
+    Row(2, 1002),
+    Row(3, 1003),
+    Row(4, 1004),
+    Row(5, 1005),
+    Row(6, 1006),
+    Row(7, 1007),
+    Row(8, 1008),
+    Row(9, 1009),
+    Row(10, 1010),
+    Row(11, 1011),
+    Row(12, 1012),
+    Row(13, 1013),
+    Row(14, 1014),
+    Row(15, 1015),
+    Row(16, 1016),
+    Row(17, 1017),
+    Row(18, 1018),
+    Row(19, 1019),
+    Row(20, 1020),
+    Row(21, 1021),
+    Row(22, 1022),
+    Row(23, 1023),
+    Row(24, 1024),
+    // Z: sits after the decimal field in the dialog template.
+    Row(25, 1028),
+}};
+
+std::uint32_t ComputeDriveMask(const DriveTicks& ticked) {
+  std::uint32_t mask = 0;
+  for (const DriveBox& box : DriveBoxTable) {
+    if (!ticked[box.bit]) mask |= box.weight;
+  }
+  return mask;
+}
+
+std::uint32_t ComputeDriveMask(const DriveTickStates& states) {
+  DriveTicks ticked{};
+  for (int i = 0; i < kDriveCount; ++i) ticked[i] = states[i] != 0;
+  return ComputeDriveMask(ticked);
+}
+
+DriveTicks TicksFromDriveMask(std::uint32_t mask) {
+  DriveTicks ticked{};
+  for (const DriveBox& box : DriveBoxTable) ticked[box.bit] = (mask & box.weight) == 0;
+  return ticked;
+}
+
+std::string FormatMaskDecimal(std::uint32_t mask) {
+  // "%u" prints the same digits as "%d" for every mask (bit 31 is never set)
+  // and cannot print a sign for a stray out-of-range value.
+  char text[16];
+  const int length = std::snprintf(text, sizeof text, "%u", static_cast<unsigned>(mask));
+  return std::string(text, length > 0 ? static_cast<std::size_t>(length) : 0);
+}
+
+std::string FormatMaskHex(std::uint32_t mask) {
+  char text[16];
+  const int length = std::snprintf(text, sizeof text, "%x", static_cast<unsigned>(mask));
+  return std::string(text, length > 0 ? static_cast<std::size_t>(length) : 0);
+}
