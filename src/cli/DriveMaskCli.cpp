@@ -1,0 +1,136 @@
+#include "cli/DriveMaskCli.h"
+
+#include <cstdint>
+
+#include "app/DriveMask.h"
+#include "cli/DriveSelection.h"
+#include "cli/MaskArguments.h"
+#include "cli/MaskValueParser.h"
+#include "cli/PolicyFormatter.h"
+
+namespace {
+
+std::string JoinWords(const std::vector<std::string>& words) {
+  std::string text;
+  for (const std::string& word : words) {
+    if (!text.empty()) text += ' ';
+    text += word;
+  }
+  return text;
+}
+
+bool AllLookLikeDrives(const std::vector<std::string>& words) {
+  for (const std::string& word : words) {
+    if (!DriveSelection::LooksLikeDrives(word)) return false;
+  }
+  return true;
+}
+
+// The mask for keep or hide: the drives named are the ticked (visible) ones for
+// keep and the unticked (hidden) ones for hide.
+bool EncodeDrives(const MaskArguments& arguments, std::uint32_t& mask, std::string& error) {
+  const char* const action = arguments.Action() == MaskAction::Keep ? "keep" : "hide";
+  DriveSelection selection;
+  for (const std::string& word : arguments.Operands()) {
+    if (!selection.Add(word, error)) return false;
+  }
+  if (!selection.HasWords()) {
+    error = std::string(action) + " needs drive letters, such as " + action +
+            " C D, a range C-F, all or none";
+    return false;
+  }
+  DriveTicks ticked = selection.Selected();
+  if (arguments.Action() == MaskAction::Hide) {
+    for (bool& tick : ticked) tick = !tick;
+  }
+  mask = ComputeDriveMask(ticked);
+  return true;
+}
+
+bool DecodeValue(const MaskArguments& arguments, std::uint32_t& mask, std::string& valueName,
+                 std::string& error) {
+  const std::vector<std::string>& words = arguments.Operands();
+  if (!arguments.ActionGiven() && AllLookLikeDrives(words)) {
+    const std::string drives = JoinWords(words);
+    error = "\"" + drives + "\" are drive letters, not a value; write drivemask keep " + drives +
+            " (drives to keep visible) or drivemask --hide " + drives + " (drives to hide)";
+    return false;
+  }
+  return MaskValueParser::Parse(JoinWords(words), mask, valueName, error);
+}
+
+}  // namespace
+
+int DriveMaskCli::Run(const std::vector<std::string>& args, std::string& out, std::string& err) {
+  out.clear();
+  err.clear();
+  MaskArguments arguments;
+  std::string error;
+  std::uint32_t mask = 0;
+  std::string valueName;
+  bool ok = arguments.Parse(args, error);
+  if (ok && arguments.Action() == MaskAction::Help) {
+    out = Usage();
+    return kExitSuccess;
+  }
+  if (ok) {
+    ok = arguments.Action() == MaskAction::Decode ? DecodeValue(arguments, mask, valueName, error)
+                                                  : EncodeDrives(arguments, mask, error);
+  }
+  if (!ok) {
+    err = "drivemask: error: " + error + "\n";
+    return kExitBadInput;
+  }
+
+  OutputOptions options = arguments.Options();
+  if (!arguments.ValueNamesGiven() && !valueName.empty()) {
+    options.noDrives = valueName == "NoDrives";
+    options.noViewOnDrive = valueName == "NoViewOnDrive";
+  }
+  out = PolicyFormatter(mask).Format(options);
+  return kExitSuccess;
+}
+
+std::string DriveMaskCli::Usage() {
+  return "Usage: drivemask keep DRIVE... [OPTIONS]     drives that stay visible; all others are "
+         "hidden\n"
+         "       drivemask hide DRIVE... [OPTIONS]     drives to hide (also --hide DRIVE...)\n"
+         "       drivemask [decode] VALUE [OPTIONS]    which drives a mask hides\n"
+         "\n"
+         "Works out the Explorer drive policy values NoDrives (hides drives) and\n"
+         "NoViewOnDrive (prevents access to drives), REG_DWORD values under\n"
+         "HKCU or HKLM\\Software\\Microsoft\\Windows\\CurrentVersion\\Policies\\Explorer.\n"
+         "The mask has one bit per hidden drive: A: = 1, B: = 2, C: = 4, D: = 8, ...,\n"
+         "Z: = 33554432; all 26 drives = 67108863 (0x3ffffff).\n"
+         "\n"
+         "DRIVE   a letter with or without colon, in any case (C, c, C:), a range (C-F),\n"
+         "        several separated by commas (C,D), all or none.\n"
+         "VALUE   decimal (67108851), hexadecimal with 0x (0x3fffff3), a .reg line\n"
+         "        (\"NoDrives\"=dword:03fffff3), an ADM line (VALUE NUMERIC 67108851),\n"
+         "        an ADMX element (<decimal value=\"67108851\" />) or a reg query line\n"
+         "        (NoDrives REG_DWORD 0x3fffff3). Quote a value that holds spaces or quotes.\n"
+         "\n"
+         "Options:\n"
+         "  --format FORMAT  plain   the mask explained, with each form and where it goes "
+         "(default)\n"
+         "                   reg     a .reg file (8 hex digits: dword:03fffff3)\n"
+         "                   regadd  reg add command lines (decimal)\n"
+         "                   powershell  a PowerShell line (decimal)\n"
+         "                   adm     an ADM ITEMLIST entry and its [strings] line (decimal)\n"
+         "                   admx    an ADMX <item> and its ADML <string> (decimal)\n"
+         "  --value NAME     NoDrives (default), NoViewOnDrive or both; a decoded .reg or\n"
+         "                   reg query line keeps the value it names\n"
+         "  --hive HIVE      HKCU (default, the user's policy) or HKLM (every user)\n"
+         "  -h, --help       show this help\n"
+         "\n"
+         "Examples:\n"
+         "  drivemask keep C D                        hide every drive but C: and D:\n"
+         "  drivemask --hide A B                      hide A: and B: (the stock choice 3)\n"
+         "  drivemask keep C-F --format reg > drives.reg\n"
+         "  drivemask keep C --value both --hive HKLM --format regadd\n"
+         "  drivemask 0x3fffff3                       which drives does this hide?\n"
+         "  drivemask decode '\"NoDrives\"=dword:03fffff3' --format adm\n"
+         "\n"
+         "Exit status: 0 on success; 2 on bad input, with one error line on standard error\n"
+         "and nothing on standard output.\n";
+}

@@ -1,0 +1,46 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "cli/OutputOptions.h"
+
+// What the command line asks for.
+enum class MaskAction {
+  Help,    // --help: print the usage
+  Keep,    // keep DRIVE...: the drives that stay visible
+  Hide,    // hide DRIVE... or --hide DRIVE...: the drives to hide
+  Decode,  // decode VALUE, or a bare VALUE: a mask back into drive letters
+};
+
+// The drivemask command line: one action, its operands and the output options.
+//   drivemask keep C D
+//   drivemask --hide A B --format reg --value both --hive HKLM
+//   drivemask decode "\"NoDrives\"=dword:03fffff3"
+class MaskArguments {
+ public:
+  // Reads the arguments that follow the program name. On a bad argument
+  // returns false with a one-line message naming it.
+  bool Parse(const std::vector<std::string>& args, std::string& error);
+
+  MaskAction Action() const { return m_action; }
+  // Drive words for keep and hide; the words of the value for decode.
+  const std::vector<std::string>& Operands() const { return m_operands; }
+  const OutputOptions& Options() const { return m_options; }
+  // Whether --value chose the registry values; otherwise a decoded line that
+  // names its value chooses it.
+  bool ValueNamesGiven() const { return m_valueNamesGiven; }
+  // Whether the action was given (keep, hide, decode) or inferred from a bare
+  // value.
+  bool ActionGiven() const { return m_actionGiven; }
+
+ private:
+  bool SetAction(MaskAction action, const std::string& word, std::string& error);
+  bool SetOption(const std::string& option, const std::string& value, std::string& error);
+
+  MaskAction m_action = MaskAction::Decode;
+  bool m_actionGiven = false;
+  std::vector<std::string> m_operands;
+  OutputOptions m_options;
+  bool m_valueNamesGiven = false;
+};

@@ -1,0 +1,24 @@
+#pragma once
+
+// What the drivemask program writes and for which registry location.
+
+enum class OutputFormat {
+  Plain,       // the mask explained, with every form and where it goes
+  RegFile,     // a .reg file for regedit / reg import
+  RegAdd,      // reg add command lines (cmd.exe or a batch file)
+  PowerShell,  // one PowerShell line
+  Adm,         // ADM ITEMLIST entries and their [strings] line
+  Admx,        // an ADMX <item> and its ADML <string>
+};
+
+enum class RegistryHive {
+  CurrentUser,   // HKEY_CURRENT_USER: the policy for the user who logs on
+  LocalMachine,  // HKEY_LOCAL_MACHINE: the policy for every user of the machine
+};
+
+struct OutputOptions {
+  OutputFormat format = OutputFormat::Plain;
+  bool noDrives = true;        // the value that hides drives
+  bool noViewOnDrive = false;  // the value that prevents access to drives
+  RegistryHive hive = RegistryHive::CurrentUser;
+};

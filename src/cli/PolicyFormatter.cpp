@@ -1,0 +1,277 @@
+#include "cli/PolicyFormatter.h"
+
+#include <vector>
+
+#include "cli/StockChoice.h"
+
+namespace {
+
+const char kKeyPath[] = "Software\\Microsoft\\Windows\\CurrentVersion\\Policies\\Explorer";
+const char kNoDrivesEffect[] = "hides these drives in Explorer and the file dialogs";
+const char kNoViewOnDriveEffect[] = "prevents opening these drives in Explorer";
+const char kLogOn[] = "Explorer reads the values when it starts: log off and on again afterwards.";
+
+std::string HiveLongName(RegistryHive hive) {
+  return hive == RegistryHive::LocalMachine ? "HKEY_LOCAL_MACHINE" : "HKEY_CURRENT_USER";
+}
+
+std::string HiveShortName(RegistryHive hive) {
+  return hive == RegistryHive::LocalMachine ? "HKLM" : "HKCU";
+}
+
+// The value names the options select, in the order they are written.
+std::vector<std::string> ValueNames(const OutputOptions& options) {
+  std::vector<std::string> names;
+  if (options.noDrives) names.push_back("NoDrives");
+  if (options.noViewOnDrive) names.push_back("NoViewOnDrive");
+  return names;
+}
+
+const char* Effect(const std::string& name) {
+  return name == "NoDrives" ? kNoDrivesEffect : kNoViewOnDriveEffect;
+}
+
+std::string Pad(const std::string& text, std::size_t width) {
+  return text.size() >= width ? text + " " : text + std::string(width - text.size(), ' ');
+}
+
+}  // namespace
+
+PolicyFormatter::PolicyFormatter(std::uint32_t mask)
+    : m_mask(mask & kAllDrivesMask), m_visible(TicksFromDriveMask(m_mask)) {}
+
+std::string PolicyFormatter::Format(const OutputOptions& options) const {
+  switch (options.format) {
+    case OutputFormat::RegFile:
+      return RegFile(options);
+    case OutputFormat::RegAdd:
+      return RegAdd(options);
+    case OutputFormat::PowerShell:
+      return PowerShell(options);
+    case OutputFormat::Adm:
+      return Adm(options);
+    case OutputFormat::Admx:
+      return Admx(options);
+    case OutputFormat::Plain:
+      break;
+  }
+  return Plain(options);
+}
+
+int PolicyFormatter::HiddenCount() const {
+  int count = 0;
+  for (bool visible : m_visible) count += visible ? 0 : 1;
+  return count;
+}
+
+std::string PolicyFormatter::LetterList(bool hidden) const {
+  std::string text;
+  for (const DriveBox& box : DriveBoxTable) {
+    if (m_visible[box.bit] == hidden) continue;
+    if (!text.empty()) text += ' ';
+    text += box.letter;
+    text += ':';
+  }
+  return text.empty() ? "(none)" : text;
+}
+
+std::string PolicyFormatter::CompactList(bool hidden, bool withAnd) const {
+  std::vector<std::string> runs;
+  for (int first = 0; first < kDriveCount;) {
+    if (m_visible[first] == hidden) {
+      ++first;
+      continue;
+    }
+    int last = first;
+    while (last + 1 < kDriveCount && m_visible[last + 1] != hidden) ++last;
+    const char a = DriveBoxTable[first].letter;
+    const char z = DriveBoxTable[last].letter;
+    if (last - first >= 2) {
+      runs.push_back(std::string{a, '-', z});
+    } else {
+      for (int i = first; i <= last; ++i) runs.push_back(std::string(1, DriveBoxTable[i].letter));
+    }
+    first = last + 1;
+  }
+  std::string text;
+  for (std::size_t i = 0; i < runs.size(); ++i) {
+    if (i > 0) text += withAnd && i + 1 == runs.size() ? " and " : ", ";
+    text += runs[i];
+  }
+  return text;
+}
+
+std::string PolicyFormatter::Label() const {
+  if (const char* stock = StockChoice::Find(m_mask)) return stock;
+  const int hidden = HiddenCount();
+  if (hidden <= kDriveCount - hidden) {
+    return "Restrict " + CompactList(true, true) + (hidden == 1 ? " drive only" : " drives only");
+  }
+  return "Restrict all drives except " + CompactList(false, true);
+}
+
+std::string PolicyFormatter::Summary() const {
+  if (m_mask == 0) return "hides no drive; every drive stays visible";
+  if (m_mask == kAllDrivesMask) return "hides every drive, A to Z";
+  return "hides " + CompactList(true, false) + "; leaves " + CompactList(false, false) + " visible";
+}
+
+std::string PolicyFormatter::RegDwordDigits() const {
+  const std::string hex = FormatMaskHex(m_mask);
+  return std::string(8 - hex.size(), '0') + hex;
+}
+
+std::string PolicyFormatter::Plain(const OutputOptions& options) const {
+  const std::string decimal = FormatMaskDecimal(m_mask);
+  const std::string hex = FormatMaskHex(m_mask);
+  const std::size_t column = 17;
+  std::string out;
+  out += Pad("Drive mask:", column) + decimal + " (hexadecimal " + hex + ")\n";
+  out += Pad("Hidden drives:", column) + LetterList(true) + "\n";
+  out += Pad("Visible drives:", column) + LetterList(false) + "\n";
+  if (const char* stock = StockChoice::Find(m_mask)) {
+    out += Pad("Stock choice:", column) + "\"" + stock + "\"\n";
+    out += Pad("", column) + "(pick it in the stock policy; no custom template is needed)\n";
+  } else {
+    out += Pad("Stock choice:", column) +
+           "none; the stock policy cannot set this mask: add a template entry\n";
+    out +=
+        Pad("", column) +
+        "(--format adm or admx) or set the registry value (--format reg, regadd or powershell)\n";
+  }
+
+  out += "\nWhich form goes where:\n";
+  out += "  " + Pad(decimal, 16) + "decimal: ADM templates (VALUE NUMERIC), ADMX templates\n";
+  out += "  " + Pad("", 16) + "(<decimal value>), reg add /d, PowerShell -Value\n";
+  out +=
+      "  " + Pad("dword:" + RegDwordDigits(), 16) + ".reg files: always 8 hex digits, without 0x\n";
+  out += "  " + Pad("0x" + hex, 16) + "how reg query shows it; regedit shows 0x" +
+         RegDwordDigits() + " (" + decimal + ")\n";
+
+  out += "\n" + Pad("Registry key:", column) + HiveLongName(options.hive) + "\\" + kKeyPath + "\n";
+  for (const std::string& name : ValueNames(options)) {
+    out += "  " + Pad(name, column - 2) + "REG_DWORD: " + Effect(name) + "\n";
+  }
+  if (options.hive == RegistryHive::LocalMachine) {
+    out +=
+        "HKEY_LOCAL_MACHINE applies to every user of the machine; setting it needs an "
+        "administrator.\n";
+  }
+  out += std::string(kLogOn) + "\n";
+  return out;
+}
+
+std::string PolicyFormatter::RegFile(const OutputOptions& options) const {
+  std::string out = "Windows Registry Editor Version 5.00\n\n";
+  out += "; Drive mask " + FormatMaskDecimal(m_mask) + " (0x" + RegDwordDigits() +
+         "): " + Summary() + ".\n";
+  for (const std::string& name : ValueNames(options)) {
+    out += "; " + name + " " + Effect(name) + ".\n";
+  }
+  out +=
+      "; Save this text as a .reg file and import it: double-click it, or run reg import "
+      "FILE.reg.\n";
+  if (options.hive == RegistryHive::LocalMachine) {
+    out +=
+        "; HKEY_LOCAL_MACHINE applies to every user of the machine; importing needs an "
+        "administrator.\n";
+  }
+  out += std::string("; ") + kLogOn + "\n\n";
+  out += "[" + HiveLongName(options.hive) + "\\" + kKeyPath + "]\n";
+  for (const std::string& name : ValueNames(options)) {
+    out += "\"" + name + "\"=dword:" + RegDwordDigits() + "\n";
+  }
+  out += "\n";
+  return out;
+}
+
+std::string PolicyFormatter::RegAdd(const OutputOptions& options) const {
+  std::string out = "rem Drive mask " + FormatMaskDecimal(m_mask) + ": " + Summary() + ".\n";
+  for (const std::string& name : ValueNames(options)) {
+    out += "rem " + name + " " + Effect(name) + ".\n";
+  }
+  if (options.hive == RegistryHive::LocalMachine) {
+    out += "rem Run from an administrator prompt: HKLM applies to every user of the machine.\n";
+  }
+  out += std::string("rem ") + kLogOn + "\n";
+  for (const std::string& name : ValueNames(options)) {
+    out += "reg add \"" + HiveShortName(options.hive) + "\\" + kKeyPath + "\" /v " + name +
+           " /t REG_DWORD /d " + FormatMaskDecimal(m_mask) + " /f\n";
+  }
+  return out;
+}
+
+std::string PolicyFormatter::PowerShell(const OutputOptions& options) const {
+  std::string out = "# Drive mask " + FormatMaskDecimal(m_mask) + ": " + Summary() + ".\n";
+  for (const std::string& name : ValueNames(options)) {
+    out += "# " + name + " " + Effect(name) + ".\n";
+  }
+  if (options.hive == RegistryHive::LocalMachine) {
+    out += "# Run as administrator: HKLM applies to every user of the machine.\n";
+  }
+  out += std::string("# ") + kLogOn + "\n";
+  // The key is created only when missing: New-Item -Force on an existing
+  // registry key would replace it and lose its other values.
+  out += "$key = '" + HiveShortName(options.hive) + ":\\" + kKeyPath +
+         "'; if (-not (Test-Path $key)) { New-Item -Path $key -Force | Out-Null }";
+  for (const std::string& name : ValueNames(options)) {
+    out += "; New-ItemProperty -Path $key -Name '" + name + "' -PropertyType DWord -Value " +
+           FormatMaskDecimal(m_mask) + " -Force | Out-Null";
+  }
+  out += "\n";
+  return out;
+}
+
+std::string PolicyFormatter::Adm(const OutputOptions& options) const {
+  const std::string decimal = FormatMaskDecimal(m_mask);
+  const std::string id = "DriveMask" + decimal;
+  const std::string policyClass =
+      options.hive == RegistryHive::LocalMachine ? "CLASS MACHINE" : "CLASS USER";
+  std::string out = "; Drive mask " + decimal + ": " + Summary() + ".\n";
+  if (const char* stock = StockChoice::Find(m_mask)) {
+    out += "; The stock policy already offers this mask as \"" + std::string(stock) +
+           "\";\n; the entry below is needed only in a template of your own.\n";
+  } else {
+    out += "; Not a stock choice: add this entry to your own copy of the template.\n";
+  }
+  int step = 1;
+  for (const std::string& name : ValueNames(options)) {
+    out += "; " + std::to_string(step++) + ". In the ITEMLIST of the PART whose VALUENAME is \"" +
+           name + "\" (" + policyClass + "), add:\n";
+    out += "        NAME !!" + id + " VALUE NUMERIC " + decimal + "\n";
+  }
+  out += "; " + std::to_string(step++) + ". Under [strings], add:\n";
+  out += id + "=\"" + Label() + "\"\n";
+  out += "; " + std::to_string(step) +
+         ". Load the template again in the Group Policy editor and choose the new entry.\n";
+  return out;
+}
+
+std::string PolicyFormatter::Admx(const OutputOptions& options) const {
+  const std::string decimal = FormatMaskDecimal(m_mask);
+  const std::string id = "DriveMask" + decimal;
+  const std::string policyClass =
+      options.hive == RegistryHive::LocalMachine ? "class=\"Machine\"" : "class=\"User\"";
+  std::string out = "<!-- Drive mask " + decimal + ": " + Summary() + ". -->\n";
+  if (const char* stock = StockChoice::Find(m_mask)) {
+    out += "<!-- The stock policy already offers this mask as \"" + std::string(stock) +
+           "\"; the entries below are needed only in a template of your own. -->\n";
+  } else {
+    out += "<!-- Not a stock choice: add these entries to your own copy of the template. -->\n";
+  }
+  int step = 1;
+  for (const std::string& name : ValueNames(options)) {
+    out += "<!-- " + std::to_string(step++) +
+           ". ADMX file: inside the <enum> whose valueName is \"" + name + "\" (policy " +
+           policyClass + "), add: -->\n";
+    out += "<item displayName=\"$(string." + id + ")\">\n";
+    out += "  <value>\n";
+    out += "    <decimal value=\"" + decimal + "\" />\n";
+    out += "  </value>\n";
+    out += "</item>\n";
+  }
+  out += "<!-- " + std::to_string(step) +
+         ". ADML file of each language: inside <stringTable>, add: -->\n";
+  out += "<string id=\"" + id + "\">" + Label() + "</string>\n";
+  return out;
+}
