@@ -43,7 +43,10 @@ const std::array<DriveBox, kDriveCount> DriveBoxTable = {{
 std::uint32_t ComputeDriveMask(const DriveTicks& ticked) {
   std::uint32_t mask = 0;
   for (const DriveBox& box : DriveBoxTable) {
-    if (!ticked[box.bit]) mask |= box.weight;
+    // Each weight is added at most once, so the sum is the OR of the weights of
+    // the unticked drives.
+    const std::uint32_t unticked = ticked[box.bit] ? 0u : 1u;
+    mask |= box.weight * unticked;
   }
   return mask;
 }

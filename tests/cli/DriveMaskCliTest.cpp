@@ -1,0 +1,197 @@
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <sstream>
+
+#include "CliTestSupport.h"
+
+namespace {
+
+std::string ReadExpected(const std::string& name) {
+  std::ifstream file(std::string(DRIVEMASK_EXPECTED_DIR) + "/" + name, std::ios::binary);
+  if (!file) return "(missing expected file " + name + ")";
+  std::ostringstream text;
+  text << file.rdbuf();
+  return text.str();
+}
+
+void ExpectMask(const std::vector<std::string>& args, long long mask) {
+  const CliRun run = RunCli(args);
+  EXPECT_EQ(run.code, 0) << run.err;
+  EXPECT_EQ(run.err, "");
+  EXPECT_EQ(PlainMask(run.out), mask) << run.out;
+}
+
+void ExpectBadInput(const std::vector<std::string>& args, const std::string& mentions) {
+  const CliRun run = RunCli(args);
+  EXPECT_EQ(run.code, 2);
+  EXPECT_EQ(run.out, "") << "no partial result after an error";
+  ASSERT_FALSE(run.err.empty());
+  EXPECT_EQ(run.err.compare(0, 18, "drivemask: error: "), 0) << run.err;
+  EXPECT_EQ(run.err.find('\n'), run.err.size() - 1) << "one line: " << run.err;
+  EXPECT_NE(run.err.find(mentions), std::string::npos) << run.err;
+}
+
+}  // namespace
+
+TEST(DriveMaskCli, EveryOutputFormatMatchesItsExpectedFile) {
+  struct Case {
+    std::vector<std::string> args;
+    const char* file;
+  };
+  const Case cases[] = {
+      {{"keep", "C", "D"}, "keep_CD_plain.txt"},
+      {{"--hide", "A", "B"}, "hide_AB_plain.txt"},
+      {{"keep", "all", "--value", "both", "--hive", "HKLM"}, "keep_all_plain_both_hklm.txt"},
+      {{"keep", "C", "D", "--format", "reg", "--value", "both", "--hive", "HKLM"},
+       "keep_CD_reg_both_hklm.txt"},
+      {{"decode", "0x8", "--format=reg"}, "decode_8_reg.txt"},
+      {{"keep", "C-F", "--format", "regadd"}, "keep_CtoF_regadd.txt"},
+      {{"--format", "reg-add", "--hive", "hklm", "\"NoViewOnDrive\"=dword:00000004"},
+       "decode_noview_regadd_hklm.txt"},
+      {{"keep", "c:", "d:", "--format", "powershell", "--value", "both"},
+       "keep_CD_powershell_both.txt"},
+      {{"hide", "all", "--format", "ps", "--hive", "HKEY_LOCAL_MACHINE"},
+       "hide_all_powershell_hklm.txt"},
+      {{"keep", "C,D", "--format", "adm"}, "keep_CD_adm.txt"},
+      {{"--hide", "A-D", "--format", "ADM", "--value", "Both", "--hive", "HKLM"},
+       "hide_AtoD_adm_both_hklm.txt"},
+      {{"hide", "e", "H:", "q", "--format", "adm"}, "hide_EHQ_adm.txt"},
+      {{"--format", "admx", "keep", "C", "D"}, "keep_CD_admx.txt"},
+      {{"keep", "none", "--format", "admx", "--value", "both"}, "keep_none_admx_both.txt"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.file);
+    const CliRun run = RunCli(c.args);
+    EXPECT_EQ(run.code, 0) << run.err;
+    EXPECT_EQ(run.err, "");
+    EXPECT_EQ(run.out, ReadExpected(c.file));
+  }
+}
+
+TEST(DriveMaskCli, EncodesKeptOrHiddenDrivesInEveryWriting) {
+  ExpectMask({"keep", "C", "D"}, 67108851);
+  ExpectMask({"keep", "c", "d"}, 67108851);
+  ExpectMask({"keep", "C:", "d:"}, 67108851);
+  ExpectMask({"keep", "C-D"}, 67108851);
+  ExpectMask({"keep", "c:-d:"}, 67108851);
+  ExpectMask({"KEEP", "D", "C", "C"}, 67108851);
+  ExpectMask({"--keep", "C,D"}, 67108851);
+  ExpectMask({"keep", "C-F"}, 67108803);
+  ExpectMask({"--hide", "A", "B"}, 3);
+  ExpectMask({"hide", "a:", "b:"}, 3);
+  ExpectMask({"hide", "W"}, 4194304);
+  ExpectMask({"hide", "z"}, 33554432);
+  ExpectMask({"keep", "all"}, 0);
+  ExpectMask({"keep", "none"}, 67108863);
+  ExpectMask({"hide", "all"}, 67108863);
+  ExpectMask({"hide", "none"}, 0);
+  ExpectMask({"keep", "A-Z"}, 0);
+  ExpectMask({"hide", "A-Y", "Z"}, 67108863);
+}
+
+TEST(DriveMaskCli, DecodesEveryInputForm) {
+  ExpectMask({"decode", "67108851"}, 67108851);
+  ExpectMask({"67108851"}, 67108851);
+  ExpectMask({"decode", "0x3fffff3"}, 67108851);
+  ExpectMask({"0X3FFFFF3"}, 67108851);
+  ExpectMask({"decode", "\"NoDrives\"=dword:03fffff3"}, 67108851);
+  ExpectMask({"decode", "VALUE NUMERIC 67108851"}, 67108851);
+  // An ADM line left unquoted by the shell arrives as several words.
+  ExpectMask({"VALUE", "NUMERIC", "67108851"}, 67108851);
+  ExpectMask({"decode", "NAME !!ABOnly VALUE NUMERIC 3"}, 3);
+  ExpectMask({"decode", "<decimal value=\"15\" />"}, 15);
+  ExpectMask({"decode", "    NoDrives    REG_DWORD    0x3fffff3"}, 67108851);
+  ExpectMask({"--", "0"}, 0);
+}
+
+TEST(DriveMaskCli, DecodedLineKeepsItsValueNameUnlessOverridden) {
+  const CliRun named = RunCli({"\"NoViewOnDrive\"=dword:00000004", "--format", "regadd"});
+  EXPECT_NE(named.out.find("/v NoViewOnDrive "), std::string::npos) << named.out;
+  EXPECT_EQ(named.out.find("/v NoDrives "), std::string::npos) << named.out;
+
+  const CliRun chosen =
+      RunCli({"\"NoViewOnDrive\"=dword:00000004", "--format", "regadd", "--value", "NoDrives"});
+  EXPECT_NE(chosen.out.find("/v NoDrives "), std::string::npos) << chosen.out;
+  EXPECT_EQ(chosen.out.find("/v NoViewOnDrive "), std::string::npos) << chosen.out;
+}
+
+TEST(DriveMaskCli, NamesTheSevenStockChoices) {
+  const struct {
+    std::vector<std::string> args;
+    long long mask;
+    const char* name;
+  } stock[] = {
+      {{"hide", "A", "B"}, 3, "Restrict A and B drives only"},
+      {{"hide", "C"}, 4, "Restrict C drive only"},
+      {{"hide", "D"}, 8, "Restrict D drive only"},
+      {{"hide", "A-C"}, 7, "Restrict A, B and C drives only"},
+      {{"hide", "A-D"}, 15, "Restrict A, B, C and D drives only"},
+      {{"hide", "all"}, 67108863, "Restrict all drives"},
+      {{"keep", "all"}, 0, "Do not restrict drives"},
+  };
+  for (const auto& s : stock) {
+    SCOPED_TRACE(s.name);
+    const CliRun run = RunCli(s.args);
+    EXPECT_EQ(PlainMask(run.out), s.mask);
+    EXPECT_NE(run.out.find("Stock choice:    \"" + std::string(s.name) + "\"\n"), std::string::npos)
+        << run.out;
+  }
+  // One drive more or less is no longer a stock choice.
+  for (const char* drives : {"A-E", "B", "A,C", "B-Z"}) {
+    const CliRun run = RunCli({"hide", drives});
+    EXPECT_NE(run.out.find("Stock choice:    none"), std::string::npos) << drives;
+  }
+}
+
+TEST(DriveMaskCli, HelpGoesToStandardOutputWithSuccess) {
+  for (const char* flag : {"--help", "-h", "/?"}) {
+    const CliRun run = RunCli({"keep", "C", flag});
+    EXPECT_EQ(run.code, 0);
+    EXPECT_EQ(run.err, "");
+    EXPECT_EQ(run.out.compare(0, 16, "Usage: drivemask"), 0) << flag;
+    EXPECT_EQ(run.out, DriveMaskCli::Usage());
+  }
+}
+
+TEST(DriveMaskCli, BadInputGivesOneErrorLineAndNothingElse) {
+  ExpectBadInput({}, "nothing to do");
+  ExpectBadInput({"keep"}, "keep needs drive letters");
+  ExpectBadInput({"--hide"}, "hide needs drive letters");
+  ExpectBadInput({"keep", "C", "1"}, "\"1\" is not a drive letter");
+  ExpectBadInput({"keep", "CD"}, "\"CD\" is not a drive letter");
+  ExpectBadInput({"keep", "C:\\"}, "\"C:\\\" is not a drive letter");
+  ExpectBadInput({"keep", "F-C"}, "runs backwards; write it as C-F");
+  ExpectBadInput({"keep", "C-"}, "\"C-\" is not a drive range");
+  ExpectBadInput({"keep", "C", "--hide", "D"}, "conflicts");
+  ExpectBadInput({"C", "D"}, "drivemask keep C D");
+  ExpectBadInput({"decode"}, "no value given");
+  ExpectBadInput({"decode", "abc!"}, "\"abc!\" is not a number");
+  ExpectBadInput({"decode", "3fffff3"}, "write hexadecimal with 0x, as in 0x3fffff3");
+  ExpectBadInput({"decode", "-1"}, "is negative");
+  ExpectBadInput({"decode", "0x"}, "\"0x\" is not a number");
+  ExpectBadInput({"decode", "0x03FFFFFFFF"}, "sets bits 26-33, above Z:");
+  ExpectBadInput({"decode", "0x03FFFFFFFF"}, "does not even fit a 32-bit DWORD");
+  ExpectBadInput({"decode", "67108864"}, "sets bit 26, above Z:");
+  ExpectBadInput({"decode", "0xFFFFFFFF"}, "sets bits 26-31, above Z:");
+  ExpectBadInput({"decode", "0x44000000"}, "sets bits 26 and 30, above Z:");
+  ExpectBadInput({"decode", "99999999999999999999999"}, "far too large");
+  ExpectBadInput({"decode", "\"NoDrives\"=dword:0403fffff3"}, "sets bit 34");
+  ExpectBadInput({"decode", "\"NoDrives\"=dword:0003fffff3"}, "has 10 hex digits");
+  ExpectBadInput({"decode", "\"NoDrives\"=hex:03"}, "does not hold a dword");
+  ExpectBadInput({"decode", "\"NoDrive\"=dword:00000003"}, "the value is named \"NoDrive\"");
+  ExpectBadInput({"decode", "\"NoDrives\"=dword:"}, "no hex digits");
+  ExpectBadInput({"decode", "\"NoDrives\"=dword:3g"}, "hex digits only");
+  ExpectBadInput({"decode", "VALUE NUMERIC"}, "no number after VALUE NUMERIC");
+  ExpectBadInput({"decode", "VALUE NUMERIC 0x3"}, "takes a decimal number");
+  ExpectBadInput({"decode", "VALUE NUMERIC 67108864"}, "bit 26");
+  ExpectBadInput({"decode", "<decimal value=\"x\" />"}, "takes a decimal number");
+  ExpectBadInput({"decode", "Drives REG_DWORD 0x3"}, "the value is named \"Drives\"");
+  ExpectBadInput({"decode", "3 7"}, "\"3 7\" is not a value");
+  ExpectBadInput({"keep", "C", "--format", "csv"}, "unknown format \"csv\"");
+  ExpectBadInput({"keep", "C", "--format"}, "--format needs a value");
+  ExpectBadInput({"keep", "C", "--value", "NoDrive"}, "unknown registry value \"NoDrive\"");
+  ExpectBadInput({"keep", "C", "--hive", "HKU"}, "unknown hive \"HKU\"");
+  ExpectBadInput({"keep", "C", "--verbose"}, "unknown option \"--verbose\"");
+  ExpectBadInput({"C", "keep"}, "\"C keep\" is not a value");
+}
