@@ -103,17 +103,28 @@ bool ParseRegDword(const std::string& digits, const std::string& whole, std::uin
   return true;
 }
 
-// "Name"=dword:xxxxxxxx
+// "Name"=dword:xxxxxxxx, or Name=dword:xxxxxxxx as it arrives when a shell has
+// eaten the quotes (PowerShell passing a quoted .reg line to a program).
 bool ParseRegLine(const std::string& line, std::uint64_t& value, std::string& name,
                   std::string& error) {
-  const std::string::size_type close = line.find('"', 1);
-  if (close == std::string::npos) {
-    error = Quote(line) + " is not a .reg line; expected \"NoDrives\"=dword:03fffff3";
-    return false;
+  const char* const expected = " is not a .reg line; expected \"NoDrives\"=dword:03fffff3";
+  std::string written;
+  std::string rest;
+  if (line[0] == '"') {
+    const std::string::size_type close = line.find('"', 1);
+    if (close == std::string::npos) {
+      error = Quote(line) + expected;
+      return false;
+    }
+    written = line.substr(1, close - 1);
+    rest = Trim(line.substr(close + 1));
+  } else {
+    const std::string::size_type equals = line.find('=');
+    written = Trim(line.substr(0, equals));
+    rest = line.substr(equals);
   }
-  std::string rest = Trim(line.substr(close + 1));
   if (rest.empty() || rest[0] != '=') {
-    error = Quote(line) + " is not a .reg line; expected \"NoDrives\"=dword:03fffff3";
+    error = Quote(line) + expected;
     return false;
   }
   rest = Trim(rest.substr(1));
@@ -121,7 +132,7 @@ bool ParseRegLine(const std::string& line, std::uint64_t& value, std::string& na
     error = Quote(line) + " does not hold a dword; expected \"NoDrives\"=dword:03fffff3";
     return false;
   }
-  if (!PolicyValueName(line.substr(1, close - 1), name, error)) return false;
+  if (!PolicyValueName(written, name, error)) return false;
   return ParseRegDword(rest.substr(6), line, value, error);
 }
 
@@ -181,7 +192,7 @@ bool MaskValueParser::Parse(const std::string& text, std::uint32_t& mask, std::s
   const std::string lower = Lower(line);
   const std::vector<std::string> words = SplitWords(line);
   bool parsed = false;
-  if (line[0] == '"') {
+  if (line[0] == '"' || (line.find('=') != std::string::npos && line[0] != '<')) {
     parsed = ParseRegLine(line, value, name, error);
   } else if (StartsWithNoCase(line, "dword:")) {
     parsed = ParseRegDword(line.substr(6), line, value, error);

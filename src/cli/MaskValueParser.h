@@ -6,7 +6,8 @@
 // Reads a drive mask written in one of the forms an administrator meets:
 //   67108851                                  decimal
 //   0x3fffff3                                 hexadecimal with 0x
-//   "NoDrives"=dword:03fffff3                 a line of a .reg file (or just dword:03fffff3)
+//   "NoDrives"=dword:03fffff3                 a line of a .reg file (also without the quotes
+//                                             around the name, or just dword:03fffff3)
 //   VALUE NUMERIC 67108851                    an ADM line (NAME !!x VALUE NUMERIC 67108851 too)
 //   <decimal value="67108851" />              an ADMX value element
 //   NoDrives    REG_DWORD    0x3fffff3        a line of reg query output

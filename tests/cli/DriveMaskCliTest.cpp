@@ -181,6 +181,9 @@ TEST(DriveMaskCli, BadInputGivesOneErrorLineAndNothingElse) {
   ExpectBadInput({"decode", "\"NoDrives\"=hex:03"}, "does not hold a dword");
   ExpectBadInput({"decode", "\"NoDrive\"=dword:00000003"}, "the value is named \"NoDrive\"");
   ExpectBadInput({"decode", "\"NoDrives\"=dword:"}, "no hex digits");
+  ExpectBadInput({"decode", "=dword:3"}, "the value is named \"\"");
+  ExpectBadInput({"decode", "\"NoDrives=dword:3"}, "is not a .reg line");
+  ExpectBadInput({"decode", "NoDrives=3"}, "does not hold a dword");
   ExpectBadInput({"decode", "\"NoDrives\"=dword:3g"}, "hex digits only");
   ExpectBadInput({"decode", "VALUE NUMERIC"}, "no number after VALUE NUMERIC");
   ExpectBadInput({"decode", "VALUE NUMERIC 0x3"}, "takes a decimal number");

@@ -33,6 +33,9 @@ TEST(MaskValueParser, ReadsEachFormAndTheValueNameItCarries) {
       {"\"nodrives\" = DWORD:3", 3, "NoDrives"},
       {"\"NoViewOnDrive\"=dword:00000004", 4, "NoViewOnDrive"},
       {"dword:03ffffff", 67108863, ""},
+      // PowerShell drops the inner quotes when it passes a quoted .reg line on.
+      {"NoDrives=dword:03fffff3", 67108851, "NoDrives"},
+      {"NoViewOnDrive = dword:4", 4, "NoViewOnDrive"},
       {"VALUE NUMERIC 67108851", 67108851, ""},
       {"value numeric 8", 8, ""},
       {"NAME !!COnly  VALUE NUMERIC 4", 4, ""},
