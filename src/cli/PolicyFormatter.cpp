@@ -134,10 +134,9 @@ std::string PolicyFormatter::Plain(const OutputOptions& options) const {
     out += Pad("", column) + "(pick it in the stock policy; no custom template is needed)\n";
   } else {
     out += Pad("Stock choice:", column) +
-           "none; the stock policy cannot set this mask: add a template entry\n";
-    out +=
-        Pad("", column) +
-        "(--format adm or admx) or set the registry value (--format reg, regadd or powershell)\n";
+           "none; the stock policy cannot set this mask, so add a template\n";
+    out += Pad("", column) + "entry (--format adm or admx) or set the registry value directly\n";
+    out += Pad("", column) + "(--format reg, regadd or powershell)\n";
   }
 
   out += "\nWhich form goes where:\n";
