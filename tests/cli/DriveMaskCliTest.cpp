@@ -90,18 +90,15 @@ TEST(DriveMaskCli, EncodesKeptOrHiddenDrivesInEveryWriting) {
   ExpectMask({"hide", "A-Y", "Z"}, 67108863);
 }
 
-TEST(DriveMaskCli, DecodesEveryInputForm) {
-  ExpectMask({"decode", "67108851"}, 67108851);
-  ExpectMask({"67108851"}, 67108851);
+TEST(DriveMaskCli, DecodesAValueGivenAsOneOrSeveralWords) {
+  // Each written form is read by MaskValueParser (its own tests); here, the
+  // way the words reach it.
   ExpectMask({"decode", "0x3fffff3"}, 67108851);
-  ExpectMask({"0X3FFFFF3"}, 67108851);
+  ExpectMask({"67108851"}, 67108851);
   ExpectMask({"decode", "\"NoDrives\"=dword:03fffff3"}, 67108851);
-  ExpectMask({"decode", "VALUE NUMERIC 67108851"}, 67108851);
-  // An ADM line left unquoted by the shell arrives as several words.
+  // An ADM line or a reg query line left unquoted arrives as several words.
   ExpectMask({"VALUE", "NUMERIC", "67108851"}, 67108851);
-  ExpectMask({"decode", "NAME !!ABOnly VALUE NUMERIC 3"}, 3);
-  ExpectMask({"decode", "<decimal value=\"15\" />"}, 15);
-  ExpectMask({"decode", "    NoDrives    REG_DWORD    0x3fffff3"}, 67108851);
+  ExpectMask({"decode", "NoDrives", "REG_DWORD", "0x3fffff3"}, 67108851);
   ExpectMask({"--", "0"}, 0);
 }
 
