@@ -1,5 +1,6 @@
 #include "framework/CBitmap.h"
 
+#include "framework/Afx.h"
 #include "framework/CDC.h"
 
 IMPLEMENT_DYNAMIC(CBitmap, CGdiObject)
@@ -32,7 +33,7 @@ BOOL CBitmap::CreateBitmapIndirect(const BITMAP* bitmap) {
 BOOL CBitmap::LoadBitmap(UINT resourceId) { return LoadBitmap(MAKEINTRESOURCEA(resourceId)); }
 
 BOOL CBitmap::LoadBitmap(const char* resourceName) {
-  return AttachCreated(::LoadBitmapA(::GetModuleHandleA(nullptr), resourceName));
+  return AttachCreated(::LoadBitmapA(AfxFindResourceHandle(resourceName, RT_BITMAP), resourceName));
 }
 
 BOOL CBitmap::LoadOEMBitmap(UINT bitmapId) {

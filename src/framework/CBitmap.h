@@ -21,7 +21,7 @@ class CBitmap : public CGdiObject {
   BOOL CreateCompatibleBitmap(CDC* dc, int width, int height);
   BOOL CreateBitmap(int width, int height, UINT planes, UINT bitsPerPixel, const void* bits);
   BOOL CreateBitmapIndirect(const BITMAP* bitmap);
-  // A bitmap resource of the program's module.
+  // A bitmap resource, from the module AfxFindResourceHandle names.
   BOOL LoadBitmap(UINT resourceId);
   BOOL LoadBitmap(const char* resourceName);
   // One of the system's predefined bitmaps (OBM_...).

@@ -18,8 +18,8 @@ namespace {
 
 // DCs created or obtained through the wrappers and not yet given back.
 std::set<HDC>& CreatedDCs() {
-  static std::set<HDC> created;
-  return created;
+  static auto* created = new std::set<HDC>;  // never destroyed, like the map
+  return *created;
 }
 
 // Applies a state change to the output handle (when it is a separate one) and
@@ -51,8 +51,9 @@ RECT Normalized(const RECT& r) {
 }  // namespace
 
 HandleMap<CDC, HDC>& CDC::Map() {
-  static HandleMap<CDC, HDC> map;
-  return map;
+  // Never destroyed: wrappers with static storage may outlive any static map.
+  static auto* map = new HandleMap<CDC, HDC>;
+  return *map;
 }
 
 // ---- Handles ----------------------------------------------------------------
@@ -137,11 +138,7 @@ BOOL CDC::AttachCreated(HDC h) {
   return TRUE;
 }
 
-HDC CDC::DetachReleased() {
-  HDC h = Detach();
-  CreatedDCs().erase(h);
-  return h;
-}
+void CDC::NoteReleased(HDC h) { CreatedDCs().erase(h); }
 
 std::size_t CDC::LiveDCCount() {
   std::set<HDC>& created = CreatedDCs();
@@ -257,7 +254,7 @@ int CDC::SetMapMode(int mode) {
 
 int CDC::GetMapMode() const { return ::GetMapMode(m_hAttribDC); }
 
-POINT CDC::SetWindowOrg(int x, int y) {
+CPoint CDC::SetWindowOrg(int x, int y) {
   return ApplyToBoth(m_hDC, m_hAttribDC, [x, y](HDC dc) {
     POINT old{};
     ::SetWindowOrgEx(dc, x, y, &old);
@@ -265,15 +262,15 @@ POINT CDC::SetWindowOrg(int x, int y) {
   });
 }
 
-POINT CDC::SetWindowOrg(POINT point) { return SetWindowOrg(point.x, point.y); }
+CPoint CDC::SetWindowOrg(POINT point) { return SetWindowOrg(point.x, point.y); }
 
-POINT CDC::GetWindowOrg() const {
-  POINT p{};
+CPoint CDC::GetWindowOrg() const {
+  CPoint p;
   ::GetWindowOrgEx(m_hAttribDC, &p);
   return p;
 }
 
-POINT CDC::SetViewportOrg(int x, int y) {
+CPoint CDC::SetViewportOrg(int x, int y) {
   return ApplyToBoth(m_hDC, m_hAttribDC, [x, y](HDC dc) {
     POINT old{};
     ::SetViewportOrgEx(dc, x, y, &old);
@@ -281,8 +278,8 @@ POINT CDC::SetViewportOrg(int x, int y) {
   });
 }
 
-POINT CDC::GetViewportOrg() const {
-  POINT p{};
+CPoint CDC::GetViewportOrg() const {
+  CPoint p;
   ::GetViewportOrgEx(m_hAttribDC, &p);
   return p;
 }
@@ -320,8 +317,8 @@ BOOL CDC::PtVisible(int x, int y) const { return ::PtVisible(m_hDC, x, y); }
 
 BOOL CDC::RectVisible(const RECT* rect) const { return ::RectVisible(m_hDC, rect); }
 
-SIZE CDC::GetTextExtent(const char* text, int length) const {
-  SIZE size{};
+CSize CDC::GetTextExtent(const char* text, int length) const {
+  CSize size;
   if (text != nullptr) {
     if (length < 0) {
       length = static_cast<int>(std::strlen(text));
@@ -331,8 +328,8 @@ SIZE CDC::GetTextExtent(const char* text, int length) const {
   return size;
 }
 
-SIZE CDC::GetTextExtentW(const wchar_t* text, int length) const {
-  SIZE size{};
+CSize CDC::GetTextExtentW(const wchar_t* text, int length) const {
+  CSize size;
   if (text != nullptr) {
     if (length < 0) {
       length = static_cast<int>(std::wcslen(text));
@@ -340,6 +337,10 @@ SIZE CDC::GetTextExtentW(const wchar_t* text, int length) const {
     ::GetTextExtentPoint32W(m_hAttribDC, text, length, &size);
   }
   return size;
+}
+
+CSize CDC::GetTextExtent(const CString& text) const {
+  return GetTextExtent(text.GetString(), text.GetLength());
 }
 
 BOOL CDC::GetTextMetrics(TEXTMETRICA* metrics) const {
@@ -395,7 +396,7 @@ BOOL CDC::DrawEdge(RECT* rect, UINT edge, UINT flags) {
   return ::DrawEdge(m_hDC, rect, edge, flags);
 }
 
-POINT CDC::MoveTo(int x, int y) {
+CPoint CDC::MoveTo(int x, int y) {
   return ApplyToBoth(m_hDC, m_hAttribDC, [x, y](HDC dc) {
     POINT old{};
     ::MoveToEx(dc, x, y, &old);
@@ -431,6 +432,10 @@ int CDC::DrawText(const char* text, int length, RECT* rect, UINT format) {
   return text == nullptr ? 0 : ::DrawTextA(m_hDC, text, length, rect, format);
 }
 
+int CDC::DrawText(const CString& text, RECT* rect, UINT format) {
+  return ::DrawTextA(m_hDC, text.GetString(), text.GetLength(), rect, format);
+}
+
 int CDC::DrawTextW(const wchar_t* text, int length, RECT* rect, UINT format) {
   return text == nullptr ? 0 : ::DrawTextW(m_hDC, text, length, rect, format);
 }
@@ -443,6 +448,10 @@ BOOL CDC::TextOut(int x, int y, const char* text, int length) {
     length = static_cast<int>(std::strlen(text));
   }
   return ::TextOutA(m_hDC, x, y, text, length);
+}
+
+BOOL CDC::TextOut(int x, int y, const CString& text) {
+  return ::TextOutA(m_hDC, x, y, text.GetString(), text.GetLength());
 }
 
 BOOL CDC::ExtTextOut(int x, int y, UINT options, const RECT* rect, const char* text, UINT length,

@@ -5,6 +5,9 @@
 #include <cstddef>
 
 #include "framework/CObject.h"
+#include "framework/CPoint.h"
+#include "framework/CSize.h"
+#include "framework/CString.h"
 
 class CBitmap;
 class CBrush;
@@ -93,11 +96,11 @@ class CDC : public CObject {
   int GetROP2() const;
   int SetMapMode(int mode);
   int GetMapMode() const;
-  POINT SetWindowOrg(int x, int y);
-  POINT SetWindowOrg(POINT point);
-  POINT GetWindowOrg() const;
-  POINT SetViewportOrg(int x, int y);
-  POINT GetViewportOrg() const;
+  CPoint SetWindowOrg(int x, int y);
+  CPoint SetWindowOrg(POINT point);
+  CPoint GetWindowOrg() const;
+  CPoint SetViewportOrg(int x, int y);
+  CPoint GetViewportOrg() const;
   void LPtoDP(POINT* points, int count = 1) const;
   void LPtoDP(RECT* rect) const;
   void DPtoLP(POINT* points, int count = 1) const;
@@ -110,8 +113,9 @@ class CDC : public CObject {
   int GetClipBox(RECT* rect) const;
   BOOL PtVisible(int x, int y) const;
   BOOL RectVisible(const RECT* rect) const;
-  SIZE GetTextExtent(const char* text, int length) const;
-  SIZE GetTextExtentW(const wchar_t* text, int length) const;
+  CSize GetTextExtent(const char* text, int length) const;
+  CSize GetTextExtent(const CString& text) const;
+  CSize GetTextExtentW(const wchar_t* text, int length) const;
   BOOL GetTextMetrics(TEXTMETRICA* metrics) const;
   COLORREF GetPixel(int x, int y) const;
   COLORREF GetPixel(POINT point) const { return GetPixel(point.x, point.y); }
@@ -132,8 +136,8 @@ class CDC : public CObject {
   void DrawFocusRect(const RECT* rect);
   BOOL DrawEdge(RECT* rect, UINT edge, UINT flags);
 
-  POINT MoveTo(int x, int y);
-  POINT MoveTo(POINT point) { return MoveTo(point.x, point.y); }
+  CPoint MoveTo(int x, int y);
+  CPoint MoveTo(POINT point) { return MoveTo(point.x, point.y); }
   BOOL LineTo(int x, int y);
   BOOL LineTo(POINT point) { return LineTo(point.x, point.y); }
   BOOL Rectangle(int left, int top, int right, int bottom);
@@ -143,8 +147,10 @@ class CDC : public CObject {
 
   // length -1: zero-terminated.
   int DrawText(const char* text, int length, RECT* rect, UINT format);
+  int DrawText(const CString& text, RECT* rect, UINT format);
   int DrawTextW(const wchar_t* text, int length, RECT* rect, UINT format);
   BOOL TextOut(int x, int y, const char* text, int length);
+  BOOL TextOut(int x, int y, const CString& text);
   BOOL ExtTextOut(int x, int y, UINT options, const RECT* rect, const char* text, UINT length,
                   const INT* widths);
 
@@ -171,9 +177,9 @@ class CDC : public CObject {
  protected:
   // Attaches a DC the wrapper has just obtained and counts it.
   BOOL AttachCreated(HDC h);
-  // Detaches the output handle and forgets its count: for derived classes
-  // that give the handle back themselves (EndPaint, ReleaseDC).
-  HDC DetachReleased();
+  // Forgets the count of a DC that a derived class gave back itself
+  // (EndPaint, ReleaseDC).
+  static void NoteReleased(HDC h);
 
  private:
   static HandleMap<CDC, HDC>& Map();

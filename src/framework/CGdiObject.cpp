@@ -14,15 +14,16 @@ namespace {
 
 // Handles created through the wrappers and not yet deleted by them.
 std::set<HGDIOBJ>& CreatedObjects() {
-  static std::set<HGDIOBJ> created;
-  return created;
+  static auto* created = new std::set<HGDIOBJ>;  // never destroyed, like the map
+  return *created;
 }
 
 }  // namespace
 
 HandleMap<CGdiObject, HGDIOBJ>& CGdiObject::Map() {
-  static HandleMap<CGdiObject, HGDIOBJ> map;
-  return map;
+  // Never destroyed: wrappers with static storage may outlive any static map.
+  static auto* map = new HandleMap<CGdiObject, HGDIOBJ>;
+  return *map;
 }
 
 CGdiObject::CGdiObject(CGdiObject&& other) noexcept {
