@@ -1,0 +1,27 @@
+#pragma once
+
+#include <windows.h>
+
+#include "controls/menu/MenuLookFacts.h"
+
+class TrellMenu;
+
+// Paints one owner-drawn item of a TrellMenu in the classic look, straight on
+// the item's DC: a menu-coloured item, the picture in a small raised or sunken
+// box at the left, a highlight bar behind the text of the selected item, and
+// embossed grey text for a disabled item. Separators are an etched line.
+//
+// Every pen, brush and bitmap it makes is deleted, and every selection undone,
+// before Paint returns.
+class ClassicItemPainter {
+ public:
+  ClassicItemPainter(TrellMenu& menu, const MenuLookFacts& facts);
+
+  // Paints the item; FALSE (nothing drawn) for an item without a record or
+  // DC. May clear ODS_SELECTED of a disabled item in drawItem->itemState.
+  BOOL Paint(DRAWITEMSTRUCT* drawItem) const;
+
+ private:
+  TrellMenu& m_menu;
+  MenuLookFacts m_facts;
+};

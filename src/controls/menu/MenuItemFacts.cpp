@@ -1,0 +1,60 @@
+#include "controls/menu/MenuItemFacts.h"
+
+#include "controls/menu/MenuItemData.h"
+#include "controls/menu/TrellMenu.h"
+#include "framework/CImageList.h"
+
+MenuItemFacts MenuItemFacts::Read(const TrellMenu& menu, const MenuItemData& item, UINT itemState,
+                                  bool flatRules) {
+  MenuItemFacts facts;
+  facts.selected = (itemState & ODS_SELECTED) != 0;
+  facts.grayed = (itemState & ODS_GRAYED) != 0;
+  facts.checked = (itemState & ODS_CHECKED) != 0;
+
+  facts.text = item.GetTextAnsi();
+  const int firstTab = facts.text.Find('\t');
+  if (firstTab < 0) {
+    facts.label = facts.text;
+  } else {
+    facts.hasTab = true;
+    facts.label = facts.text.Left(firstTab);
+    facts.accelerator = facts.text.Mid(facts.text.ReverseFind('\t') + 1);
+  }
+
+  if (item.ownImageState >= 0) {
+    facts.hasPictureSource = true;
+    facts.list = item.ownImages;
+    facts.index = item.ownImageIndex;
+    if (flatRules && TrellMenu::s_imageEffects && item.ownImageIndex == 0 &&
+        item.ownImages != nullptr && item.ownImages->GetImageCount() > 2) {
+      facts.hasVariants = true;
+      facts.fadedIndex = 1;
+      facts.shadowIndex = 2;
+    }
+  } else if (item.sharedImageIndex >= 0 && (!flatRules || item.ownImageIndex < 0)) {
+    facts.hasPictureSource = true;
+    facts.list = &TrellMenu::s_sharedImages;
+    facts.index = item.sharedImageIndex;
+    if (flatRules && TrellMenu::s_imageEffects && TrellMenu::HasImageVariants(facts.index)) {
+      facts.hasVariants = true;
+      facts.fadedIndex = facts.index + 1;
+      facts.shadowIndex = facts.index + 2;
+    }
+  }
+
+  if (facts.checked && !facts.hasPictureSource) {
+    facts.useCheckImage =
+        (facts.selected && menu.m_selectedCheckBitmapId > 0) || menu.m_checkBitmapId > 0;
+  } else if (facts.hasPictureSource) {
+    facts.hasPicture = true;
+    if (facts.selected && !facts.grayed) {
+      facts.selectedPicture = true;
+    }
+    facts.disabledPicture = facts.grayed;
+  }
+  return facts;
+}
+
+bool MenuItemFacts::ListUsable() const {
+  return list != nullptr && list->m_hImageList != nullptr && index >= 0;
+}

@@ -1,0 +1,113 @@
+#include "controls/menu/MenuItemMeasurer.h"
+
+#include <algorithm>
+#include <cwchar>
+#include <string>
+
+#include "controls/menu/MenuItemData.h"
+#include "controls/menu/TrellMenu.h"
+#include "framework/Afx.h"
+#include "framework/CDC.h"
+#include "framework/CFont.h"
+#include "framework/CWinThread.h"
+#include "framework/CWnd.h"
+#include "framework/SelectionGuard.h"
+
+namespace {
+
+// The window whose DC measures text: the application's main window, or the
+// desktop when there is none.
+HWND MeasuringWindow() {
+  CWinThread* thread = AfxGetThread();
+  CWnd* main = thread != nullptr ? thread->GetMainWnd() : nullptr;
+  if (main != nullptr && main->m_hWnd != nullptr) {
+    return main->m_hWnd;
+  }
+  return ::GetDesktopWindow();
+}
+
+// text in the ANSI code page, without its terminator.
+std::string ToAnsi(const wchar_t* text) {
+  const int count = WideCharToMultiByte(CP_ACP, 0, text, -1, nullptr, 0, nullptr, nullptr);
+  if (count <= 1) {
+    return std::string();
+  }
+  std::string result(static_cast<std::size_t>(count), '\0');
+  WideCharToMultiByte(CP_ACP, 0, text, -1, &result[0], count, nullptr, nullptr);
+  result.resize(static_cast<std::size_t>(count - 1));
+  return result;
+}
+
+}  // namespace
+
+MenuItemMeasurer::MenuItemMeasurer(const TrellMenu& menu, const MenuLookFacts& facts)
+    : m_menu(menu), m_facts(facts) {}
+
+int MenuItemMeasurer::ImageMargin() const {
+  return m_facts.flatDrawing && TrellMenu::s_imageEffects ? 7 : 4;
+}
+
+void MenuItemMeasurer::Measure(MEASUREITEMSTRUCT* measureItem) const {
+  if (measureItem == nullptr) {
+    return;
+  }
+  const auto* item = reinterpret_cast<const MenuItemData*>(measureItem->itemData);
+  if (item == nullptr) {
+    return;  // not one of ours: leave the platform's values
+  }
+  const int margin = ImageMargin();
+  const int menuBarHeight = GetSystemMetrics(SM_CYMENU);
+
+  if (item->menuFlags & MF_SEPARATOR) {
+    measureItem->itemWidth = 0;
+    measureItem->itemHeight =
+        static_cast<UINT>(std::max(menuBarHeight / 2, (m_menu.m_imageHeight + margin) / 2));
+    return;
+  }
+
+  NONCLIENTMETRICSA metrics{};
+  metrics.cbSize = sizeof(metrics);
+  SystemParametersInfoA(SPI_GETNONCLIENTMETRICS, sizeof(metrics), &metrics, 0);
+  CFont menuFont;
+  menuFont.CreateFontIndirect(&metrics.lfMenuFont);
+
+  const HWND window = MeasuringWindow();
+  CDC* dc = CDC::FromHandle(::GetDC(window));
+  UINT textWidth = 0;
+  if (dc != nullptr) {
+    // Systems before Windows 95 measure with the DC's own font.
+    SelectionGuard keepFont(dc->m_hDC, m_facts.recognisedOs ? menuFont.m_hObject : nullptr);
+    textWidth = TextWidth(dc->m_hDC, item->text);
+    keepFont.Restore();
+    ::ReleaseDC(window, dc->m_hDC);
+  }
+
+  const int column =
+      m_facts.flatDrawing ? m_menu.m_imageWidth + margin + 8 : 2 * m_menu.m_imageWidth + 1;
+  measureItem->itemWidth = textWidth + static_cast<UINT>(column);
+  measureItem->itemHeight =
+      static_cast<UINT>(std::max(menuBarHeight, m_menu.m_imageHeight + margin));
+}
+
+UINT MenuItemMeasurer::TextWidth(HDC dc, const wchar_t* text) const {
+  if (text == nullptr) {
+    text = L"";
+  }
+  const std::size_t characters = std::wcslen(text);
+  if (m_facts.osClass != OsWin32s) {
+    SIZE extent{};
+    GetTextExtentPoint32W(dc, text, static_cast<int>(characters), &extent);
+    return static_cast<UINT>(extent.cx);
+  }
+  // Win32s has no wide text output: estimate from the text in the ANSI code
+  // page, widened by three pixels per average character.
+  const std::string narrow = ToAnsi(text);
+  RECT bounds{0, 0, 0, 0};
+  DrawTextA(dc, narrow.c_str(), static_cast<int>(narrow.size()), &bounds,
+            DT_CALCRECT | DT_SINGLELINE | DT_VCENTER);
+  UINT width = static_cast<UINT>(bounds.right - bounds.left + 3);
+  if (characters > 0) {
+    width += 3 * (width / static_cast<UINT>(characters));
+  }
+  return width;
+}

@@ -1,0 +1,212 @@
+#pragma once
+
+#include <windows.h>
+
+#include <cstddef>
+
+#include "controls/menu/OsVersionClass.h"
+#include "framework/CDWordArray.h"
+#include "framework/CImageList.h"
+#include "framework/CMenu.h"
+#include "framework/CPtrArray.h"
+#include "framework/CString.h"
+
+class CBitmap;
+class CDC;
+struct MenuItemData;
+
+// Draw modes of the menu's two looks.
+enum DrawMode : int { DrawModeClassic = 0, DrawModeFlat = 1 };
+
+// A menu whose items are all owner-drawn. Each item has a MenuItemData record
+// (its address is the item's data in the platform menu); commands get their
+// pictures from toolbar resources through a shared image list; the items are
+// measured and drawn in a classic or a flat look chosen from the OS version
+// and the desktop theme.
+//
+// A TrellMenu owns its records, the TrellMenu objects of the sub-menus it
+// created while loading (found through m_subMenuHandles), and m_checkImages
+// unless m_checkImagesShared is set.
+class TrellMenu : public CMenu {
+  DECLARE_DYNAMIC(TrellMenu)
+
+ public:
+  TrellMenu();
+  TrellMenu(const TrellMenu&) = delete;
+  TrellMenu& operator=(const TrellMenu&) = delete;
+  // Runs this class's DestroyMenu before CMenu's destructor.
+  ~TrellMenu() override;
+
+  // ---- Owner draw, loading and destruction (virtual) ----------------------
+  // Paints one item in the classic or the flat look.
+  void DrawItem(DRAWITEMSTRUCT* drawItem) override;
+  // Sizes one item.
+  void MeasureItem(MEASUREITEMSTRUCT* measureItem) override;
+  // Loads the menu resource with the integer name made from the id's low 16 bits.
+  virtual BOOL LoadMenu(UINT resourceId);
+  // Builds the menu from a menu resource; TRUE when it was built.
+  virtual BOOL LoadMenu(const char* resourceName);
+  // Releases the records, the sub-menu objects this menu owns, its own check
+  // images, and the platform menu; the result of CMenu::DestroyMenu.
+  virtual BOOL DestroyMenu();
+
+  // ---- Construction and lookup --------------------------------------------
+  // Appends an owner-drawn item to the menu this object holds. An id of 0
+  // makes a separator (only MF_BYPOSITION of the flags is kept); with
+  // MF_POPUP the id is the sub-menu's handle. toolbarId >= 0 takes the
+  // command's picture from that toolbar resource, -1 reuses the shared
+  // picture the command already has. The platform's result.
+  BOOL AppendMenu(const wchar_t* text, UINT flags, UINT_PTR id, int toolbarId = -1);
+  // Modifies the item at position (MF_BYPOSITION in flags, as a rule) into a
+  // new record, which is returned, not listed in m_items: the caller owns it.
+  MenuItemData* ReplaceItemAt(UINT position, UINT flags, UINT_PTR id, const CString& text);
+  // The popup at position (the permanent TrellMenu where there is one, a
+  // temporary CMenu otherwise), or null.
+  CMenu* GetSubMenu(int position) const;
+  // The menu holding command id, searching depth first in position order,
+  // and its position there; null and -1 when none holds it.
+  CMenu* FindCommandMenu(UINT id, int& position) const;
+  // The text of an item by position (MF_BYPOSITION in flags) or by command,
+  // which may sit in a sub-menu. TRUE when found; an item of a menu that is
+  // not a TrellMenu counts as not found.
+  BOOL GetItemText(UINT idOrPosition, CString& text, UINT flags) const;
+  // For a loaded menu: the number of platform items in front of this menu's
+  // first own item (plain string items that other code inserted).
+  int FirstOwnedPosition() const;
+  // Turns popup items of a loaded menu back into plain string items.
+  void RefreshPopupItems();
+  // The first unclaimed record of command id, now claimed; null if none.
+  MenuItemData* ClaimItem(UINT_PTR id);
+  void ResetClaims(UINT value);
+  // Frees the records nobody claimed (the array itself is left as it is).
+  void DeleteUnclaimedItems();
+  // Rebuilds the records from the platform menu, reusing what it can: every
+  // item becomes an owner-drawn item with a record, in item order.
+  void Resynchronize();
+  // Answers WM_MENUCHAR for a TrellMenu popup: MNC_EXECUTE with the position
+  // of the first item whose text holds '&' and the character (any case),
+  // 0 (MNC_IGNORE) otherwise.
+  static LRESULT FindMnemonic(UINT character, UINT flags, CMenu* menu);
+  // TRUE when the menu is a popup appended by some TrellMenu.
+  static BOOL IsOwnedSubMenu(CMenu* menu);
+  static BOOL IsOwnedSubMenu(HMENU menu);
+
+  // A new sub-menu object for a popup that this menu's loading creates; once
+  // its handle is appended as a popup, the parent menu owns the object and
+  // deletes it in DestroyMenu. (Sub-menu objects that the caller made and
+  // appended stay the caller's: DestroyMenu only empties them.)
+  static TrellMenu* NewOwnedSubMenu();
+
+  // ---- Pictures -------------------------------------------------------------
+  // The shared picture of command id from toolbar toolbarId: its index in
+  // s_sharedImages, or -1 when the toolbar does not list the command or its
+  // bitmap cannot be used.
+  int AssignCommandPicture(UINT id, int toolbarId);
+  // TRUE when the toolbar resource lists command id; index then holds its
+  // button's picture number when that is greater than 0.
+  BOOL FindToolbarImage(UINT id, int toolbarId, int& index);
+  // Number of colour-table entries of a bitmap header.
+  static UINT BitmapColorCount(const BITMAPINFOHEADER* header);
+  // A 16-colour bitmap resource with its button colours mapped to the
+  // current system colours; null for any other bitmap or a missing one.
+  static HBITMAP LoadSysColorToolbarBitmap(UINT id);
+  // Appends the pictures of bitmap resource id (or, with m_imagesAreIcons,
+  // the icon whose handle id is) to list.
+  BOOL AddBitmapImages(CImageList* list, UINT_PTR id);
+  // Copies picture index of list into s_sharedImages for command id
+  // (replacing the command's picture if it has one); with the flat look also
+  // a faded and a shadow variant. The index, or -1.
+  int AddSharedImage(CImageList* list, int index, UINT id);
+  // The first index of command id in s_sharedImages, or -1.
+  static int FindSharedImage(UINT id);
+  // TRUE when slots k, k + 1 and k + 2 all belong to the same command.
+  static BOOL HasImageVariants(int k);
+  // Draws picture index of list on the button-face colour into a new bitmap
+  // compatible with dc, m_imageWidth x m_imageHeight, attached to bitmap.
+  BOOL IconToBitmap(CDC* dc, CImageList* list, int index, CBitmap* bitmap);
+  // Blends every non-background pixel 30 % toward white.
+  void MakeFadedBitmap(CBitmap* bitmap);
+  // Paints every non-background pixel in one shadow colour.
+  void MakeShadowBitmap(CBitmap* bitmap);
+
+  // ---- Environment probes ---------------------------------------------------
+  static OsClass DetectOsClass();
+  static BOOL IsRecognisedOs();
+  static BOOL IsClassicTheme();
+  static BOOL IsXpLook();
+  static BOOL IsFlatDrawing();
+
+  // ---- Drawing helpers (no member state) -----------------------------------
+  static void PaintRadioDot(CDC* dc, int x, int y, COLORREF color);
+  static void PaintCheckTick(CDC* dc, int x, int y, COLORREF color);
+  static BOOL PaintClassicCheckCell(CDC* dc, const RECT& rect, bool selected, bool radio);
+  static BOOL PaintFlatCheckCell(CDC* dc, const RECT& rect, bool radio, COLORREF frameColor);
+  // Draws picture (overwritten: pass a copy) disabled: its dark pixels in the
+  // shadow colour over a highlight copy one pixel down and right.
+  static void PaintDisabledMasked(CDC* dc, int x, int y, int width, int height, CBitmap* picture,
+                                  int sourceX, int sourceY, COLORREF background);
+  static void PaintDisabledDib(HDC dc, int x, int y, int width, int height, HBITMAP picture,
+                               int sourceX, int sourceY, COLORREF background);
+
+  // ---- Measuring and drawing the looks ------------------------------------
+  BOOL PaintItemClassic(DRAWITEMSTRUCT* drawItem);
+  BOOL PaintItemFlat(DRAWITEMSTRUCT* drawItem);
+  // Pads the labels of this menu's items so that their accelerators align.
+  void AlignTabColumns();
+
+  // ---- Leak checks ----------------------------------------------------------
+  // TrellMenu objects alive in the process.
+  static std::size_t LiveCount();
+
+  // ---- Members --------------------------------------------------------------
+  CPtrArray m_items;           // MenuItemData*, one per item, in item order; owned
+  CPtrArray m_subMenuHandles;  // HMENU of every popup appended to this menu
+  int m_imageWidth = 16;
+  int m_imageHeight = 15;
+  COLORREF m_maskColor = RGB(192, 192, 192);
+  BOOL m_useMaskColor = FALSE;
+  BOOL m_disabledStyle = FALSE;
+  CImageList* m_checkImages = nullptr;
+  BOOL m_checkImagesShared = FALSE;
+  int m_selectedCheckBitmapId = -1;
+  int m_checkBitmapId = -1;
+  BOOL m_imagesAreIcons = FALSE;
+  BOOL m_loaded = FALSE;
+
+  // ---- Class-wide state -----------------------------------------------------
+  // The containers are ready before any constructor runs (constant
+  // initialisation), so TrellMenu objects made during static initialisation,
+  // in any order, can use them.
+  static CPtrArray s_subMenuHandles;     // every popup appended by any TrellMenu
+  static CImageList s_sharedImages;      // pictures by command
+  static CDWordArray s_imageCommandIds;  // command of each shared picture
+  // The OS class, computed once at start-up (on first use if that is earlier).
+  static OsClass CurrentOsClass();
+  // Fixed settings.
+  static constexpr int s_drawModeXp = DrawModeFlat;
+  static constexpr int s_drawModeOther = DrawModeClassic;
+  static constexpr BOOL s_imageEffects = TRUE;
+  static constexpr BOOL s_classicHighlightDisabled = TRUE;
+  static constexpr BOOL s_flatHighlightDisabled = FALSE;
+
+  // Forgets the cached theme probe so that the next IsClassicTheme reads the
+  // registry again (tests change the theme setting).
+  static void ForgetThemeProbe();
+
+ private:
+  // Deletes record i of m_items.
+  void DeleteItem(std::ptrdiff_t i);
+  MenuItemData* ItemAt(std::ptrdiff_t i) const;
+  // The string of the item at position, as GetMenuStringA gives it.
+  CString ReadItemString(UINT position) const;
+  static void RemoveSubMenuHandle(HMENU handle);
+  static CMenu* FindCommandMenuIn(HMENU menu, UINT id, int& position, int depth);
+
+  // Set on sub-menu objects made by NewOwnedSubMenu: the parent deletes them.
+  BOOL m_ownedByParent = FALSE;
+
+  static int s_osClass;  // -1 until computed
+  static BOOL s_themeProbed;
+  static BOOL s_classicTheme;
+  friend struct TrellMenuStartup;
+};

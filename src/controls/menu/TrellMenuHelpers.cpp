@@ -1,0 +1,203 @@
+// TrellMenu: small drawing routines shared by the classic and the flat look.
+// Each leaves the DC's selections as it found them and deletes every object
+// it creates before it returns.
+#include <memory>
+#include <type_traits>
+
+#include "controls/menu/ColorBlend.h"
+#include "controls/menu/TrellMenu.h"
+#include "framework/CBitmap.h"
+#include "framework/CBrush.h"
+#include "framework/CDC.h"
+#include "framework/CPen.h"
+#include "framework/SelectionGuard.h"
+
+namespace {
+
+// Raster operation: the brush where the source is all ones (black in the
+// mask), the destination where it is zero.
+constexpr DWORD kBrushWhereSourceSet = 0x00E20746;
+// Raster operation: the brush where the source is black, the destination
+// where it is white.
+constexpr DWORD kBrushWhereSourceBlack = 0x00B8074A;
+
+struct DcDeleter {
+  void operator()(HDC dc) const { DeleteDC(dc); }
+};
+using OwnedDC = std::unique_ptr<std::remove_pointer_t<HDC>, DcDeleter>;
+
+struct GdiObjectDeleter {
+  void operator()(HGDIOBJ object) const { DeleteObject(object); }
+};
+using OwnedGdiObject = std::unique_ptr<void, GdiObjectDeleter>;
+
+}  // namespace
+
+void TrellMenu::PaintRadioDot(CDC* dc, int x, int y, COLORREF color) {
+  if (dc == nullptr) {
+    return;
+  }
+  CBrush brush(color);
+  CPen pen(PS_SOLID, 0, color);
+  SelectionGuard keepBrush(*dc, brush);
+  SelectionGuard keepPen(*dc, pen);
+  dc->Ellipse(x, y, x + 6, y + 6);
+}
+
+void TrellMenu::PaintCheckTick(CDC* dc, int x, int y, COLORREF color) {
+  if (dc == nullptr) {
+    return;
+  }
+  static const int rise[7] = {2, 3, 4, 3, 2, 1, 0};
+  CPen pen(PS_SOLID, 0, color);
+  SelectionGuard keepPen(*dc, pen);
+  for (int i = 0; i < 7; ++i) {
+    dc->MoveTo(x + i, y + rise[i]);
+    dc->LineTo(x + i, y + rise[i] + 3);
+  }
+}
+
+BOOL TrellMenu::PaintClassicCheckCell(CDC* dc, const RECT& rect, bool selected, bool radio) {
+  if (dc == nullptr) {
+    return TRUE;
+  }
+  COLORREF color = GetSysColor(IsXpLook() ? COLOR_BTNFACE : COLOR_MENU);
+  if (!selected) {
+    color = BlendToWhite(color, 0.6);
+  }
+  {
+    CBrush brush(color);
+    dc->FillRect(&rect, &brush);
+  }
+  if (IsRecognisedOs()) {
+    RECT edge = rect;
+    dc->DrawEdge(&edge, BDR_SUNKENOUTER, BF_RECT);
+  }
+  const COLORREF mark = GetSysColor(COLOR_MENUTEXT);
+  if (radio) {
+    PaintRadioDot(dc, rect.left + 5, rect.top + 4, mark);
+  } else {
+    PaintCheckTick(dc, rect.left + 4, rect.top + 4, mark);
+  }
+  return TRUE;
+}
+
+BOOL TrellMenu::PaintFlatCheckCell(CDC* dc, const RECT& rect, bool radio, COLORREF frameColor) {
+  if (dc == nullptr) {
+    return TRUE;
+  }
+  {
+    CBrush brush(BlendToWhite(frameColor, 0.85));
+    dc->FillRect(&rect, &brush);
+  }
+  dc->Draw3dRect(&rect, frameColor, frameColor);
+  const COLORREF mark = GetSysColor(COLOR_MENUTEXT);
+  if (radio) {
+    PaintRadioDot(dc, rect.left + 5, rect.top + 4, mark);
+  } else {
+    PaintCheckTick(dc, rect.left + 5, rect.top + 4, mark);
+  }
+  return TRUE;
+}
+
+void TrellMenu::PaintDisabledMasked(CDC* dc, int x, int y, int width, int height, CBitmap* picture,
+                                    int sourceX, int sourceY, COLORREF background) {
+  if (dc == nullptr || picture == nullptr || picture->GetSafeHandle() == nullptr) {
+    return;
+  }
+  // The mask: white where the picture shows the button face or highlight
+  // colour, black elsewhere.
+  CDC maskDC;
+  maskDC.CreateCompatibleDC(nullptr);
+  CBitmap mask;
+  mask.CreateCompatibleBitmap(&maskDC, width, height);  // monochrome
+  SelectionGuard keepMask(maskDC, mask);
+  CDC sourceDC;
+  sourceDC.CreateCompatibleDC(nullptr);
+  SelectionGuard keepPicture(sourceDC, *picture);
+
+  maskDC.PatBlt(0, 0, width, height, WHITENESS);
+  sourceDC.SetBkColor(GetSysColor(COLOR_BTNFACE));
+  maskDC.BitBlt(0, 0, width, height, &sourceDC, sourceX, sourceY, SRCCOPY);
+  sourceDC.SetBkColor(GetSysColor(COLOR_BTNHIGHLIGHT));
+  maskDC.BitBlt(0, 0, width, height, &sourceDC, sourceX, sourceY, SRCPAINT);
+
+  // The picture becomes the composition surface. Black mask pixels turn
+  // into all ones and white ones into zeros when the mask is combined in.
+  sourceDC.FillSolidRect(0, 0, width, height, background);
+  sourceDC.SetBkColor(RGB(0, 0, 0));
+  sourceDC.SetTextColor(RGB(255, 255, 255));
+
+  CBrush highlight(GetSysColor(COLOR_BTNHIGHLIGHT));
+  CBrush shadow(GetSysColor(COLOR_BTNSHADOW));
+  {
+    SelectionGuard keepBrush(sourceDC, highlight);
+    sourceDC.BitBlt(0, 0, width, height, &maskDC, 0, 0, kBrushWhereSourceSet);
+    dc->BitBlt(x + 1, y + 1, width, height, &sourceDC, 0, 0, SRCCOPY);
+    sourceDC.BitBlt(1, 1, width, height, &maskDC, 0, 0, kBrushWhereSourceSet);
+  }
+  {
+    SelectionGuard keepBrush(sourceDC, shadow);
+    sourceDC.BitBlt(0, 0, width, height, &maskDC, 0, 0, kBrushWhereSourceSet);
+    dc->BitBlt(x, y, width, height, &sourceDC, 0, 0, SRCCOPY);
+  }
+}
+
+void TrellMenu::PaintDisabledDib(HDC dc, int x, int y, int width, int height, HBITMAP picture,
+                                 int sourceX, int sourceY, COLORREF background) {
+  if (dc == nullptr || picture == nullptr) {
+    return;
+  }
+  OwnedDC pictureDC(CreateCompatibleDC(dc));
+  if (!pictureDC) {
+    return;
+  }
+  OwnedDC maskDC(CreateCompatibleDC(pictureDC.get()));
+  if (!maskDC) {
+    return;
+  }
+  struct {
+    BITMAPINFOHEADER header;
+    RGBQUAD colors[2];
+  } info = {};
+  info.header.biSize = sizeof(BITMAPINFOHEADER);
+  info.header.biWidth = width;
+  info.header.biHeight = height;
+  info.header.biPlanes = 1;
+  info.header.biBitCount = 1;
+  info.header.biCompression = BI_RGB;
+  info.colors[1].rgbRed = 255;
+  info.colors[1].rgbGreen = 255;
+  info.colors[1].rgbBlue = 255;
+  void* bits = nullptr;
+  OwnedGdiObject mask(CreateDIBSection(maskDC.get(), reinterpret_cast<BITMAPINFO*>(&info),
+                                       DIB_RGB_COLORS, &bits, nullptr, 0));
+  if (!mask) {
+    return;
+  }
+  SelectionGuard keepMask(maskDC.get(), mask.get());
+  SelectionGuard keepPicture(pictureDC.get(), picture);
+  BitBlt(maskDC.get(), 0, 0, width, height, pictureDC.get(), sourceX, sourceY, SRCCOPY);
+
+  RECT area = {x, y, x + width, y + height};
+  {
+    OwnedGdiObject fill(CreateSolidBrush(background));
+    FillRect(dc, &area, static_cast<HBRUSH>(fill.get()));
+  }
+  // Black and white in the target's own colours, so that the mask reads the
+  // same whatever text and background colours the target has.
+  const COLORREF oldText = SetTextColor(dc, RGB(0, 0, 0));
+  const COLORREF oldBack = SetBkColor(dc, RGB(255, 255, 255));
+  {
+    OwnedGdiObject highlight(CreateSolidBrush(GetSysColor(COLOR_BTNHIGHLIGHT)));
+    SelectionGuard keepBrush(dc, highlight.get());
+    BitBlt(dc, x + 1, y + 1, width, height, maskDC.get(), 0, 0, kBrushWhereSourceBlack);
+  }
+  {
+    OwnedGdiObject shadow(CreateSolidBrush(GetSysColor(COLOR_BTNSHADOW)));
+    SelectionGuard keepBrush(dc, shadow.get());
+    BitBlt(dc, x, y, width, height, maskDC.get(), 0, 0, kBrushWhereSourceBlack);
+  }
+  SetBkColor(dc, oldBack);
+  SetTextColor(dc, oldText);
+}

@@ -1,0 +1,332 @@
+// TrellMenu: pictures of commands, taken from toolbar resources into the
+// class-wide shared image list, with the faded and shadow variants that the
+// flat look shows.
+#include <cstring>
+
+#include "controls/menu/ColorBlend.h"
+#include "controls/menu/TrellMenu.h"
+#include "framework/Afx.h"
+#include "framework/AfxLoadSysColorBitmap.h"
+#include "framework/CBitmap.h"
+#include "framework/CBrush.h"
+#include "framework/CDC.h"
+#include "framework/CToolBar.h"
+#include "framework/CWinThread.h"
+#include "framework/CWnd.h"
+#include "framework/SelectionGuard.h"
+
+namespace {
+
+// An icon handle that is destroyed with the object.
+class OwnedIcon {
+ public:
+  explicit OwnedIcon(HICON icon) : m_icon(icon) {}
+  OwnedIcon(const OwnedIcon&) = delete;
+  OwnedIcon& operator=(const OwnedIcon&) = delete;
+  ~OwnedIcon() {
+    if (m_icon != nullptr) {
+      DestroyIcon(m_icon);
+    }
+  }
+  HICON get() const { return m_icon; }
+
+ private:
+  HICON m_icon;
+};
+
+// The window whose DC stands for the screen: the main window of the current
+// framework thread, else the desktop window.
+HWND ScreenWindow() {
+  CWinThread* thread = AfxGetThread();
+  if (thread != nullptr && thread->m_pMainWnd != nullptr && thread->m_pMainWnd->m_hWnd != nullptr) {
+    return thread->m_pMainWnd->m_hWnd;
+  }
+  return GetDesktopWindow();
+}
+
+// The screen DC of ScreenWindow(), released with the object.
+class ScreenDC {
+ public:
+  ScreenDC() : m_window(ScreenWindow()) {
+    HDC hdc = GetDC(m_window);
+    if (hdc != nullptr) {
+      m_dc.Attach(hdc);
+    }
+  }
+  ScreenDC(const ScreenDC&) = delete;
+  ScreenDC& operator=(const ScreenDC&) = delete;
+  ~ScreenDC() {
+    HDC hdc = m_dc.Detach();
+    if (hdc != nullptr) {
+      ReleaseDC(m_window, hdc);
+    }
+  }
+  CDC* get() { return m_dc.m_hDC != nullptr ? &m_dc : nullptr; }
+
+ private:
+  HWND m_window;
+  CDC m_dc;
+};
+
+}  // namespace
+
+int TrellMenu::AssignCommandPicture(UINT id, int toolbarId) {
+  int index = 0;
+  // A command that its toolbar does not list has no picture there: it gets
+  // none rather than some other button's.
+  if (!FindToolbarImage(id, toolbarId, index)) {
+    return -1;
+  }
+  CImageList pictures;
+  if (!pictures.Create(m_imageWidth, m_imageHeight, ILC_COLORDDB | ILC_MASK, 1, 1)) {
+    return -1;
+  }
+  if (!AddBitmapImages(&pictures, static_cast<UINT_PTR>(toolbarId))) {
+    return -1;
+  }
+  return AddSharedImage(&pictures, index, id);
+}
+
+BOOL TrellMenu::FindToolbarImage(UINT id, int toolbarId, int& index) {
+  CToolBar toolbar;
+  if (!toolbar.LoadToolBar(MAKEINTRESOURCEA(toolbarId & 0xFFFF))) {
+    return FALSE;
+  }
+  const int button = toolbar.CommandToIndex(id);
+  if (button < 0) {
+    return FALSE;
+  }
+  UINT buttonId = 0;
+  UINT style = 0;
+  int image = 0;
+  toolbar.GetButtonInfo(button, buttonId, style, image);
+  if (style & TBBS_SEPARATOR) {
+    return FALSE;  // a separator is no command
+  }
+  if (image > 0) {
+    index = image;
+  }
+  return TRUE;
+}
+
+UINT TrellMenu::BitmapColorCount(const BITMAPINFOHEADER* header) {
+  if (header == nullptr) {
+    return 0;
+  }
+  if (header->biClrUsed != 0) {
+    return header->biClrUsed;
+  }
+  switch (header->biBitCount) {
+    case 1:
+      return 2;
+    case 4:
+      return 16;
+    case 8:
+      return 256;
+    default:
+      return 0;
+  }
+}
+
+HBITMAP TrellMenu::LoadSysColorToolbarBitmap(UINT id) {
+  const char* name = MAKEINTRESOURCEA(id & 0xFFFF);
+  HINSTANCE module = AfxFindResourceHandle(name, RT_BITMAP);
+  HRSRC resource = FindResourceA(module, name, RT_BITMAP);
+  if (resource == nullptr) {
+    module = nullptr;
+    resource = FindResourceA(nullptr, name, RT_BITMAP);
+    if (resource == nullptr) {
+      return nullptr;
+    }
+  }
+  HGLOBAL loaded = LoadResource(module, resource);
+  const void* data = loaded == nullptr ? nullptr : LockResource(loaded);
+  if (data == nullptr || SizeofResource(module, resource) < sizeof(BITMAPINFOHEADER)) {
+    return nullptr;
+  }
+  BITMAPINFOHEADER header;
+  std::memcpy(&header, data, sizeof(header));
+  if ((BitmapColorCount(&header) & 0xFFFF) != 16) {
+    return nullptr;
+  }
+  return AfxLoadSysColorBitmap(module, resource, FALSE);
+}
+
+BOOL TrellMenu::AddBitmapImages(CImageList* list, UINT_PTR id) {
+  if (list == nullptr) {
+    return FALSE;
+  }
+  if (m_imagesAreIcons) {
+    list->Replace(-1, reinterpret_cast<HICON>(id));
+    return TRUE;
+  }
+  const COLORREF transparent = m_useMaskColor ? m_maskColor : GetSysColor(COLOR_BTNFACE);
+  int added = -1;
+  if (HBITMAP mapped = LoadSysColorToolbarBitmap(static_cast<UINT>(id))) {
+    added = list->Add(mapped, transparent);
+    DeleteObject(mapped);
+  } else {
+    const char* name = MAKEINTRESOURCEA(id & 0xFFFF);
+    if (HBITMAP plain = LoadBitmapA(AfxFindResourceHandle(name, RT_BITMAP), name)) {
+      added = list->Add(plain, transparent);
+      DeleteObject(plain);
+    }
+  }
+  return added >= 0;
+}
+
+int TrellMenu::AddSharedImage(CImageList* list, int index, UINT id) {
+  if (list == nullptr || list->GetSafeHandle() == nullptr) {
+    return -1;
+  }
+  if (s_sharedImages.GetSafeHandle() == nullptr &&
+      !s_sharedImages.Create(m_imageWidth, m_imageHeight, ILC_COLORDDB | ILC_MASK, 1, 1)) {
+    return -1;
+  }
+  OwnedIcon icon(list->ExtractIcon(index));
+  if (icon.get() == nullptr) {
+    return -1;
+  }
+
+  const BOOL variants = IsFlatDrawing() && s_imageEffects;
+  CBitmap faded;
+  CBitmap shadow;
+  if (variants) {
+    ScreenDC screen;
+    IconToBitmap(screen.get(), list, index, &faded);
+    MakeFadedBitmap(&faded);
+    IconToBitmap(screen.get(), list, index, &shadow);
+    MakeShadowBitmap(&shadow);
+  }
+  const COLORREF face = GetSysColor(COLOR_BTNFACE);
+
+  const int k = FindSharedImage(id);
+  if (k >= 0) {
+    s_sharedImages.Replace(k, icon.get());
+    if (variants && HasImageVariants(k)) {
+      CImageList derived;
+      if (derived.Create(m_imageWidth, m_imageHeight, ILC_COLORDDB | ILC_MASK, 2, 1) &&
+          derived.Add(&faded, face) >= 0 && derived.Add(&shadow, face) >= 0) {
+        OwnedIcon fadedIcon(derived.ExtractIcon(0));
+        OwnedIcon shadowIcon(derived.ExtractIcon(1));
+        s_sharedImages.Replace(k + 1, fadedIcon.get());
+        s_sharedImages.Replace(k + 2, shadowIcon.get());
+      }
+    }
+    return k;
+  }
+
+  // A new command: its picture, and in the flat look its two variants, are
+  // appended together with their command ids, so that the list and the ids
+  // always stay the same length.
+  const int n = static_cast<int>(s_imageCommandIds.GetSize());
+  if (s_sharedImages.Replace(-1, icon.get()) < 0) {
+    return -1;
+  }
+  if (s_imageCommandIds.Add(id) < 0) {
+    s_sharedImages.Remove(n);
+    return -1;
+  }
+  if (variants) {
+    const int first = s_sharedImages.GetImageCount();
+    const bool pictures =
+        s_sharedImages.Add(&faded, face) >= 0 && s_sharedImages.Add(&shadow, face) >= 0;
+    if (!pictures || !s_imageCommandIds.InsertAt(s_imageCommandIds.GetSize(), id, 2)) {
+      while (s_sharedImages.GetImageCount() > first) {
+        s_sharedImages.Remove(s_sharedImages.GetImageCount() - 1);
+      }
+    }
+  }
+  return n;
+}
+
+int TrellMenu::FindSharedImage(UINT id) {
+  for (std::ptrdiff_t k = 0; k < s_imageCommandIds.GetSize(); ++k) {
+    if (s_imageCommandIds.GetAt(k) == id) {
+      return static_cast<int>(k);
+    }
+  }
+  return -1;
+}
+
+BOOL TrellMenu::HasImageVariants(int k) {
+  const std::ptrdiff_t slots = s_imageCommandIds.GetSize();
+  if (k < 0 || k + 2 >= slots) {
+    return FALSE;
+  }
+  const DWORD id = s_imageCommandIds.GetAt(k);
+  return s_imageCommandIds.GetAt(k + 1) == id && s_imageCommandIds.GetAt(k + 2) == id;
+}
+
+BOOL TrellMenu::IconToBitmap(CDC* dc, CImageList* list, int index, CBitmap* bitmap) {
+  if (dc == nullptr || list == nullptr || bitmap == nullptr) {
+    return TRUE;
+  }
+  OwnedIcon icon(list->ExtractIcon(index));
+  CDC memory;
+  memory.CreateCompatibleDC(dc);
+  bitmap->CreateCompatibleBitmap(dc, m_imageWidth, m_imageHeight);
+  {
+    SelectionGuard keepBitmap(memory, *bitmap);
+    CBrush face(GetSysColor(COLOR_BTNFACE));
+    DrawIconEx(memory.m_hDC, 0, 0, icon.get(), m_imageWidth, m_imageHeight, 0,
+               static_cast<HBRUSH>(face), DI_NORMAL);
+  }
+  return TRUE;
+}
+
+namespace {
+
+enum class Derivation { Faded, Shadow };
+
+// Recolours every pixel of bitmap that differs from the button face colour
+// (as the bitmap's format stores it): faded pixels are blended 30 % toward
+// white, shadow pixels all take shadowColor.
+void DeriveBitmap(CBitmap* bitmap, Derivation derivation, COLORREF shadowColor) {
+  if (bitmap == nullptr || bitmap->GetSafeHandle() == nullptr) {
+    return;
+  }
+  BITMAP info = {};
+  if (GetObjectA(bitmap->GetSafeHandle(), sizeof(info), &info) == 0) {
+    return;
+  }
+  const int width = info.bmWidth;
+  const int height = info.bmHeight;
+  CDC pixels;
+  pixels.CreateCompatibleDC(nullptr);
+  SelectionGuard keepBitmap(pixels, *bitmap);
+
+  // The face colour as this format stores it: fill a scratch bitmap of the
+  // same format and read it back.
+  COLORREF background = CLR_INVALID;
+  {
+    CDC scratchDC;
+    scratchDC.CreateCompatibleDC(&pixels);
+    CBitmap scratch;
+    scratch.CreateCompatibleBitmap(&pixels, width, height);
+    SelectionGuard keepScratch(scratchDC, scratch);
+    CBrush face(GetSysColor(COLOR_BTNFACE));
+    RECT all = {0, 0, width, height};
+    scratchDC.FillRect(&all, &face);
+    background = scratchDC.GetPixel(0, 0);
+  }
+
+  for (int x = 0; x < width; ++x) {
+    for (int y = 0; y < height; ++y) {
+      const COLORREF p = pixels.GetPixel(x, y);
+      if (p == background) {
+        continue;
+      }
+      pixels.SetPixel(x, y, derivation == Derivation::Faded ? BlendToWhite(p, 0.3) : shadowColor);
+    }
+  }
+}
+
+}  // namespace
+
+void TrellMenu::MakeFadedBitmap(CBitmap* bitmap) { DeriveBitmap(bitmap, Derivation::Faded, 0); }
+
+void TrellMenu::MakeShadowBitmap(CBitmap* bitmap) {
+  const COLORREF shadow = GetSysColor(COLOR_BTNSHADOW);
+  DeriveBitmap(bitmap, Derivation::Shadow, IsXpLook() ? shadow : BlendToWhite(shadow, 0.49));
+}
