@@ -1,7 +1,8 @@
 #pragma once
 
-#include <commctrl.h>
 #include <windows.h>
+// The common controls' declarations need the platform's base types first.
+#include <commctrl.h>
 
 #include "framework/CString.h"
 #include "framework/CWnd.h"
