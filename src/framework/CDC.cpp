@@ -384,6 +384,9 @@ void CDC::Draw3dRect(const RECT* rect, COLORREF topLeft, COLORREF bottomRight) {
 }
 
 void CDC::Draw3dRect(int x, int y, int width, int height, COLORREF topLeft, COLORREF bottomRight) {
+  if (width <= 0 || height <= 0) {
+    return;  // an empty frame: nothing, rather than pixels outside it
+  }
   FillSolidRect(x, y, width - 1, 1, topLeft);               // top, without its last pixel
   FillSolidRect(x, y, 1, height - 1, topLeft);              // left, without its last pixel
   FillSolidRect(x + width - 1, y, 1, height, bottomRight);  // right, full height

@@ -130,7 +130,7 @@ class CDC : public CObject {
   void FillSolidRect(int x, int y, int width, int height, COLORREF color);
   // A one-pixel frame: top and left edges in topLeft, right and bottom edges
   // in bottomRight (the top-right and bottom-left corner pixels are
-  // bottomRight's).
+  // bottomRight's). An empty rectangle draws nothing.
   void Draw3dRect(const RECT* rect, COLORREF topLeft, COLORREF bottomRight);
   void Draw3dRect(int x, int y, int width, int height, COLORREF topLeft, COLORREF bottomRight);
   void DrawFocusRect(const RECT* rect);

@@ -126,6 +126,11 @@ TEST(DcDraw, Draw3dRectPutsTheCornersOfTheRightColour) {
   EXPECT_EQ(
       CountColor(surface.dc, kRed, 0, 0, 10, 10) + CountColor(surface.dc, kBlue, 0, 0, 10, 10),
       2 * 6 + 2 * 5);  // nothing outside the frame
+
+  GdiTestSurface empty(4, 4);
+  empty.dc.Draw3dRect(2, 2, 0, 2, kRed, kBlue);
+  empty.dc.Draw3dRect(2, 2, 2, -1, kRed, kBlue);
+  EXPECT_EQ(CountColor(empty.dc, kWhite, 0, 0, 4, 4), 16);
 }
 
 TEST(DcDraw, FrameFillAndLinesFollowTheirRectangles) {
