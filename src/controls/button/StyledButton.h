@@ -1,0 +1,237 @@
+#pragma once
+
+#include <windows.h>
+// The shell's declarations need the platform's base types first.
+#include <shellapi.h>
+
+#include <string>
+
+#include "framework/CBitmap.h"
+#include "framework/CButton.h"
+#include "framework/CClientDC.h"
+#include "framework/CDC.h"
+#include "framework/CToolTipCtrl.h"
+// TODO(drop-down): include "controls/menu/TrellMenu.h" once the menu class
+// is in the tree, and make dropMenu a TrellMenu.
+
+// An owner-drawn push button that takes the place of a template push button:
+// a flat (default) or 3-D look, six state colours, an optional background
+// copied from the parent window, optional icon and bitmap images beside the
+// caption, a tooltip, hover highlighting, a check-box mode and click actions
+// (toggle the check state, drop down a menu, open a document or URL).
+class StyledButton : public CButton {
+ public:
+  // Result codes of the configuration operations.
+  enum ButtonResult {
+    ResultOk = 0,
+    ResultBadColorIndex = 3,
+    ResultBadShade = 5,
+    ResultBadOffsetStyle = 6,
+  };
+
+  // Indices of stateColors. Hot means hovered or pressed.
+  enum StateColor : BYTE {
+    FaceHot = 0,
+    TextHot = 1,
+    FaceNormal = 2,
+    TextNormal = 3,
+    FaceFocused = 4,
+    TextFocused = 5,
+  };
+  static constexpr int StateColorCount = 6;
+
+  // Values of imageAlign; any other value puts the image at the item's
+  // top-left corner.
+  enum ImageAlign : BYTE { ImageLeft = 0, ImageTop = 1, ImageRight = 2 };
+
+  // Styles of SetPushOffsetStyle.
+  enum PushOffsetStyle : BYTE { PushOffsetDiagonal = 0, PushOffsetDown = 1 };
+
+  // Image slots: slot 0 is drawn while hot, slot 1 otherwise (when filled).
+  enum ImageSlot { SlotHot = 0, SlotNormal = 1 };
+
+  struct IconSlot {
+    HICON icon;
+    int width;
+    int height;
+  };
+  struct BitmapSlot {
+    HBITMAP image;
+    int width;
+    int height;
+    HBITMAP mask;
+  };
+  struct MenuNotify {
+    HWND window;
+    UINT message;
+    LPARAM lParam;
+  };
+  // The three arguments of PlaySoundA. A null sound means silence. A sound
+  // given by name is kept in name so that the caller's string may go away.
+  struct SoundRecord {
+    LPCSTR sound;
+    HMODULE module;
+    DWORD flags;
+    std::string name;
+  };
+  // The cached copy of the parent's pixels under the button.
+  struct ParentCopy {
+    CDC dc;
+    CBitmap bitmap;
+    HBITMAP previousBitmap = nullptr;
+  };
+
+  // Replaceable entry points of the shell and the sound system, so that tests
+  // can watch the calls instead of starting a browser or a sound.
+  using ShellExecuteFunction = BOOL(WINAPI*)(SHELLEXECUTEINFOA*);
+  using PlaySoundFunction = BOOL(WINAPI*)(LPCSTR, HMODULE, DWORD);
+  static ShellExecuteFunction s_shellExecute;
+  static PlaySoundFunction s_playSound;
+
+  StyledButton();
+  ~StyledButton() override;
+
+  // Configuration. Operations with a repaint flag invalidate the whole
+  // button (with erase) when it is TRUE and they succeed.
+  int SetStateColor(BYTE index, COLORREF color, BOOL repaint);
+  int ShadeStateColor(BYTE index, SHORT shade, BOOL repaint);
+  int ResetStateColors(BOOL repaint);
+  int SetHoverFrame(BOOL enable, BOOL repaint);
+  int SetPushOffsetStyle(BYTE style, BOOL repaint);
+  int SetCheckState(BOOL state, BOOL repaint);
+  int GetCheckState();
+  int SetLinkTarget(const char* target);
+  void SetTipText(const char* text, BOOL activate);
+  void EnsureTipControl();
+  void UseParentBackground(BOOL repaint);
+  void ReleaseImages(BOOL destroy);
+
+  // Setters of the fields nothing else changes. The button takes ownership
+  // of every handle it is given and frees the ones it held before.
+  // Icons for the hot and the normal slot; either may be null.
+  void SetIcons(HICON hot, HICON normal, BOOL repaint);
+  // Bitmaps for the hot and the normal slot. An image is black where the
+  // picture is transparent; its mask is monochrome, white there and black
+  // where the picture is opaque. A null mask makes the whole image opaque.
+  void SetBitmaps(HBITMAP hot, HBITMAP hotMask, HBITMAP normal, HBITMAP normalMask, BOOL repaint);
+  void SetButtonCursor(HCURSOR newCursor);
+  void SetImageAlign(BYTE align, BOOL repaint);
+  void SetImageSpacing(int x, int y, BOOL repaint);
+  void SetAlwaysTrack(BOOL enable);
+  void SetFocusWhenFlat(BOOL enable, BOOL repaint);
+  void SetGreyDisabledBitmap(BOOL enable, BOOL repaint);
+  void SetFlat(BOOL enable, BOOL repaint);
+  void SetHoverSound(LPCSTR sound, HMODULE module, DWORD flags);
+  void SetClickSound(LPCSTR sound, HMODULE module, DWORD flags);
+  void SetMenuCommandTarget(HWND target);
+  void SetMenuNotify(HWND window, UINT message, LPARAM lParam);
+
+  // Read access for the owner and for tests.
+  COLORREF GetStateColor(BYTE index) const;
+  BOOL IsFlat() const { return flat; }
+  BOOL IsHovered() const { return hover; }
+  BOOL IsTransparent() const { return transparent; }
+  BOOL IsDefaultButton() const { return isDefault; }
+  BOOL IsCheckBoxMode() const { return checkBoxMode; }
+  BOOL HasHoverFrame() const { return hoverFrame; }
+  BOOL IsAlwaysTracking() const { return alwaysTrack; }
+  BOOL IsFocusWhenFlat() const { return focusWhenFlat; }
+  BOOL IsGreyDisabledBitmap() const { return greyDisabledBitmap; }
+  BOOL IsMenuOpen() const { return menuOpen; }
+  POINT GetPushOffset() const { return pushOffset; }
+  BYTE GetImageAlign() const { return imageAlign; }
+  int GetImageSpacingX() const { return imageSpacingX; }
+  int GetImageSpacingY() const { return imageSpacingY; }
+  const char* GetLinkTarget() const { return linkTarget; }
+  HCURSOR GetButtonCursor() const { return cursor; }
+  const IconSlot& GetIconSlot(int slot) const { return iconSlots[slot & 1]; }
+  const BitmapSlot& GetBitmapSlot(int slot) const { return bitmapSlots[slot & 1]; }
+  CToolTipCtrl& GetToolTip() { return tip; }
+  // The memory DC holding the parent copy, null when there is none.
+  HDC GetParentCopyDC() const;
+
+  // Framework overrides.
+  void PreSubclassWindow() override;
+  BOOL PreTranslateMessage(MSG* msg) override;
+  void DrawItem(LPDRAWITEMSTRUCT drawItem) override;
+
+  // Painting layers a derived class may replace.
+  virtual int PaintFace(CDC* dc, RECT* rect);
+  virtual int PaintHoverFrame(CDC* dc, RECT* rect);
+  virtual void PaintIcon(CDC* dc, BOOL hasCaption, RECT* itemRect, RECT* captionRect,
+                         BOOL pressedNow, BOOL disabledNow);
+  virtual void PaintBitmap(CDC* dc, BOOL hasCaption, RECT* itemRect, RECT* captionRect,
+                           BOOL pressedNow, BOOL disabledNow);
+  virtual void PaintCaption(CDC* dc, const char* text, RECT* itemRect, RECT* captionRect,
+                            BOOL pressedNow, BOOL disabledNow);
+
+  // Paints the cached copy of the parent's pixels, taking it first if needed.
+  void CopyParentBackground(CDC* dc);
+  // Places an image of width x height; shrinks captionRect to leave room.
+  void PlaceImage(BOOL hasCaption, const RECT* itemRect, RECT* captionRect, BOOL pressedNow,
+                  int width, int height, RECT* imageRect);
+
+  // Leaves the hover state of a flat button (and repaints).
+  void EndHover();
+
+ protected:
+  DECLARE_MESSAGE_MAP()
+
+  BOOL OnSetCursor(CWnd* wnd, UINT hitTest, UINT message);
+  void OnKillFocus(CWnd* newWnd);
+  void OnMouseMove(UINT flags, CPoint point);
+  void OnSysColorChange();
+  BOOL OnClicked();
+  void OnActivate(UINT state, CWnd* other, BOOL minimized);
+  void OnEnable(BOOL enable);
+  void OnCancelMode();
+  UINT OnGetDlgCode();
+  HBRUSH CtlColor(CDC* dc, UINT ctlColor);
+  LRESULT OnSetStyle(WPARAM wParam, LPARAM lParam);
+  LRESULT OnMouseLeave(WPARAM wParam, LPARAM lParam);
+  LRESULT OnSetCheck(WPARAM wParam, LPARAM lParam);
+  LRESULT OnGetCheck(WPARAM wParam, LPARAM lParam);
+
+ private:
+  void Repaint(BOOL repaint);
+  void DiscardParentCopy();
+  // Slot to draw now: 0 while pressed and, outside check-box mode, while
+  // hovered; otherwise 1 when filled, else 0.
+  int ChooseSlot(bool slotOneFilled) const;
+  static void PlayStoredSound(const SoundRecord& record);
+  static void StoreSound(SoundRecord& record, LPCSTR sound, HMODULE module, DWORD flags);
+
+ protected:
+  // Fields, in declaration order. Derived classes that replace a painting
+  // layer read them; the per-paint ones are rewritten by every DrawItem.
+  BOOL greyDisabledBitmap;
+  int imageSpacingX;
+  int imageSpacingY;
+  POINT pushOffset;
+  BOOL flat;
+  BOOL hover;
+  BOOL transparent;
+  BOOL pressed;   // per paint
+  BOOL focused;   // per paint
+  BOOL disabled;  // per paint
+  BOOL isDefault;
+  BOOL checkBoxMode;
+  BYTE imageAlign;
+  BOOL hoverFrame;
+  BOOL focusWhenFlat;
+  COLORREF stateColors[StateColorCount];
+  HWND menuCommandTarget;
+  BOOL menuOpen;
+  HCURSOR cursor;
+  // TODO(drop-down): TrellMenu dropMenu; goes here, constructed before tip.
+  CToolTipCtrl tip;
+  ParentCopy parentCopy;
+  BOOL alwaysTrack;
+  BOOL checkState;
+  char linkTarget[MAX_PATH];
+  IconSlot iconSlots[2];
+  BitmapSlot bitmapSlots[2];
+  MenuNotify menuNotify;
+  SoundRecord hoverSound;
+  SoundRecord clickSound;
+};
