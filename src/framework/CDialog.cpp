@@ -202,7 +202,7 @@ int CDialog::RunModalLoop() {
       ::DispatchMessageA(&msg);
     }
     CWinThread* thread = AfxGetThread();
-    if (thread != nullptr ? thread->IsIdleMessage(&msg) : msg.message != WM_PAINT) {
+    if (thread == nullptr || thread->IsIdleMessage(&msg)) {
       idle = true;
     }
   }

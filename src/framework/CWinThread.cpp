@@ -59,7 +59,8 @@ BOOL CWinThread::OnIdle(LONG) {
 }
 
 BOOL CWinThread::IsIdleMessage(MSG* pMsg) {
-  const UINT kSysTimer = 0x0118;
+  // A mouse move to where the pointer already was (the system repeats them)
+  // does not start another idle period; every other message does.
   if (pMsg->message == WM_MOUSEMOVE || pMsg->message == WM_NCMOUSEMOVE) {
     const bool same = pMsg->message == m_lastMouseMsg && pMsg->pt.x == m_lastMousePos.x &&
                       pMsg->pt.y == m_lastMousePos.y;
@@ -67,7 +68,7 @@ BOOL CWinThread::IsIdleMessage(MSG* pMsg) {
     m_lastMousePos = pMsg->pt;
     return !same;
   }
-  return pMsg->message != WM_PAINT && pMsg->message != kSysTimer;
+  return TRUE;
 }
 
 int CWinThread::ExitInstance() {

@@ -35,8 +35,8 @@ class CWinThread : public CCmdTarget {
   // Idle work; lCount counts the calls since the last message. TRUE asks for
   // more idle calls. Default: frees the temporary objects, returns FALSE.
   virtual BOOL OnIdle(LONG lCount);
-  // FALSE for messages that do not end an idle period (WM_PAINT, the system
-  // timer, a mouse move that did not move).
+  // Whether the queue running empty after pMsg is a new idle period: FALSE
+  // only for a mouse move that did not move.
   virtual BOOL IsIdleMessage(MSG* pMsg);
 
   CWnd* GetMainWnd() const { return m_pMainWnd; }
