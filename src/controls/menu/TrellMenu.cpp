@@ -272,7 +272,9 @@ void TrellMenu::Resynchronize() {
     } else if (state & MF_SEPARATOR) {
       record = ClaimItem(0);
       if (record != nullptr) {
-        CMenu::ModifyMenu(p, record->menuFlags, record->commandId,
+        // By position, whatever flags the record was made with: by command,
+        // p would name some other item whose command id happens to be p.
+        CMenu::ModifyMenu(p, record->menuFlags | MF_BYPOSITION, record->commandId,
                           static_cast<const void*>(record));
       } else {
         record =
