@@ -52,6 +52,22 @@ TEST(GdiObject, CreatedObjectsAreCountedAndDeletedWithTheirWrapper) {
   }
 }
 
+TEST(GdiObject, LoadedBitmapsAreCountedAndAMissingOneLeavesTheWrapperEmpty) {
+  const std::size_t before = CGdiObject::LiveObjectCount();
+  const UINT kObmCheck = 32760;  // OBM_CHECK, a system bitmap
+  CBitmap check;
+  ASSERT_TRUE(check.LoadOEMBitmap(kObmCheck));
+  BITMAP bm{};
+  ASSERT_NE(check.GetBitmap(&bm), 0);
+  EXPECT_GT(bm.bmWidth, 0);
+  EXPECT_EQ(CGdiObject::LiveObjectCount(), before + 1);
+
+  CBitmap missing;
+  EXPECT_FALSE(missing.LoadBitmap(54321u));
+  EXPECT_EQ(missing.m_hObject, nullptr);
+  EXPECT_EQ(CGdiObject::LiveObjectCount(), before + 1);
+}
+
 TEST(GdiObject, MoveTransfersOwnershipWithoutDoubleDelete) {
   const std::size_t before = CGdiObject::LiveObjectCount();
   CBrush first(RGB(1, 2, 3));
