@@ -1,0 +1,25 @@
+#!/usr/bin/env bash
+# A shipped program must run as one file: it may import only DLLs that every
+# Windows has, none of the MinGW run-time DLLs (libgcc, libstdc++,
+# libwinpthread) and nothing else that would have to travel beside it.
+#
+#   check_system_imports.sh <objdump> <program.exe>
+set -uo pipefail
+objdump=$1 program=$2
+system='^(kernel32|user32|gdi32|comctl32|comdlg32|shell32|winmm|advapi32|msvcrt|ole32|oleaut32|version|shlwapi)\.dll$'
+
+imports=$("$objdump" -p "$program" | sed -n 's/^[[:space:]]*DLL Name: //p' | tr -d '\r')
+if [ -z "$imports" ]; then
+  echo "FAIL: no imports found in $program (not a PE file?)" >&2
+  exit 1
+fi
+status=0
+while read -r dll; do
+  if [[ "${dll,,}" =~ $system ]]; then
+    echo "ok: $dll"
+  else
+    echo "FAIL: $(basename "$program") imports $dll, which is not a system DLL" >&2
+    status=1
+  fi
+done <<<"$imports"
+exit $status
