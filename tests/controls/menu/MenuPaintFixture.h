@@ -44,6 +44,17 @@ class Canvas {
   Canvas(const Canvas&) = delete;
   Canvas& operator=(const Canvas&) = delete;
 
+  // Draws text in the menu font from now on, as the platform's menu DC does.
+  void UseMenuFont() {
+    NONCLIENTMETRICSA metrics{};
+    metrics.cbSize = sizeof(metrics);
+    SystemParametersInfoA(SPI_GETNONCLIENTMETRICS, sizeof(metrics), &metrics, 0);
+    HFONT font = CreateFontIndirectA(&metrics.lfMenuFont);
+    SelectObject(m_dc, font);
+    DeleteObject(m_font);
+    m_font = font;
+  }
+
   HDC dc() const { return m_dc; }
   int width() const { return m_width; }
   int height() const { return m_height; }
