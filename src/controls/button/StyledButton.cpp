@@ -135,7 +135,9 @@ StyledButton::~StyledButton() {
     ::DestroyCursor(cursor);
     cursor = nullptr;
   }
-  // TODO(drop-down): destroy the drop-down menu's platform menu here.
+  if (dropMenu.GetSafeHmenu() != nullptr) {
+    dropMenu.DestroyMenu();
+  }
   // The parent copy's bitmap and DC, the tooltip and the base follow as
   // members, in reverse order of construction.
 }

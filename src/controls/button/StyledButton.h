@@ -6,13 +6,12 @@
 
 #include <string>
 
+#include "controls/menu/TrellMenu.h"
 #include "framework/CBitmap.h"
 #include "framework/CButton.h"
 #include "framework/CClientDC.h"
 #include "framework/CDC.h"
 #include "framework/CToolTipCtrl.h"
-// TODO(drop-down): include "controls/menu/TrellMenu.h" once the menu class
-// is in the tree, and make dropMenu a TrellMenu.
 
 // An owner-drawn push button that takes the place of a template push button:
 // a flat (default) or 3-D look, six state colours, an optional background
@@ -147,6 +146,8 @@ class StyledButton : public CButton {
   const IconSlot& GetIconSlot(int slot) const { return iconSlots[slot & 1]; }
   const BitmapSlot& GetBitmapSlot(int slot) const { return bitmapSlots[slot & 1]; }
   CToolTipCtrl& GetToolTip() { return tip; }
+  // The drop-down menu, for its owner to fill.
+  TrellMenu& GetDropMenu() { return dropMenu; }
   // The memory DC holding the parent copy, null when there is none.
   HDC GetParentCopyDC() const;
 
@@ -223,7 +224,7 @@ class StyledButton : public CButton {
   HWND menuCommandTarget;
   BOOL menuOpen;
   HCURSOR cursor;
-  // TODO(drop-down): TrellMenu dropMenu; goes here, constructed before tip.
+  TrellMenu dropMenu;  // present when it holds a menu handle
   CToolTipCtrl tip;
   ParentCopy parentCopy;
   BOOL alwaysTrack;

@@ -432,8 +432,11 @@ TEST_F(AttachedButton, DestructionFreesImagesCursorAndParentCopy) {
   HCURSOR cursor = ::CreateCursor(::GetModuleHandleA(nullptr), 0, 0, 32, 32, andPlane, xorPlane);
   ASSERT_NE(nullptr, cursor);
   HGDIOBJ copyBitmap = nullptr;
+  HMENU menu = nullptr;
   {
     TestButton doomed;
+    ASSERT_TRUE(doomed.GetDropMenu().CreatePopupMenu());
+    menu = doomed.GetDropMenu().GetSafeHmenu();
     HWND h = button_test::CreateButtonControl(parent, 8, BS_PUSHBUTTON, "x", 0, 0, 30, 20, false);
     ASSERT_TRUE(doomed.SubclassWindow(h));
     doomed.SetIcons(icon, nullptr, FALSE);
@@ -451,6 +454,7 @@ TEST_F(AttachedButton, DestructionFreesImagesCursorAndParentCopy) {
   EXPECT_EQ(0u, ::GetObjectType(mask));
   EXPECT_EQ(0u, ::GetObjectType(copyBitmap));
   EXPECT_FALSE(::DestroyCursor(cursor));
+  EXPECT_FALSE(::IsMenu(menu));
 }
 
 }  // namespace
