@@ -3,6 +3,7 @@
 #include <iterator>
 #include <vector>
 
+#include "framework/CString.h"
 #include "framework/CWnd.h"
 #include "framework/HandleMap.h"
 
@@ -192,6 +193,18 @@ UINT CMenu::GetMenuState(UINT idOrPosition, UINT flags) const {
 
 int CMenu::GetMenuString(UINT idOrPosition, char* buffer, int maxCount, UINT flags) const {
   return ::GetMenuStringA(m_hMenu, idOrPosition, buffer, maxCount, flags);
+}
+
+int CMenu::GetMenuString(UINT idOrPosition, CString& text, UINT flags) const {
+  text.Empty();
+  const int length = ::GetMenuStringA(m_hMenu, idOrPosition, nullptr, 0, flags);
+  if (length <= 0) {
+    return 0;
+  }
+  char* buffer = text.GetBuffer(length + 1);
+  const int copied = ::GetMenuStringA(m_hMenu, idOrPosition, buffer, length + 1, flags);
+  text.ReleaseBuffer(copied > 0 ? copied : 0);
+  return text.GetLength();
 }
 
 BOOL CMenu::GetMenuItemInfo(UINT item, MENUITEMINFOA* info, BOOL byPosition) const {

@@ -6,6 +6,7 @@
 
 #include "framework/CObject.h"
 
+class CString;
 class CWnd;
 template <class T, class H>
 class HandleMap;
@@ -73,6 +74,8 @@ class CMenu : public CObject {
   UINT GetMenuState(UINT idOrPosition, UINT flags) const;
   // Copies the item's text; the number of characters copied.
   int GetMenuString(UINT idOrPosition, char* buffer, int maxCount, UINT flags) const;
+  // The item's whole text; its length (0 for an item without text).
+  int GetMenuString(UINT idOrPosition, CString& text, UINT flags) const;
   BOOL GetMenuItemInfo(UINT item, MENUITEMINFOA* info, BOOL byPosition = FALSE) const;
   // The sub-menu at position as a permanent or temporary CMenu, or null.
   CMenu* GetSubMenu(int position) const;
