@@ -237,6 +237,11 @@ BOOL CWnd::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult
     }
     return FALSE;
   }
+  if (message == WM_SYSCOLORCHANGE && (GetStyle() & WS_CHILD) == 0) {
+    // The system tells only top-level windows that its colours changed:
+    // pass the news on to every control inside, which may cache colours.
+    SendMessageToDescendants(message, wParam, lParam, TRUE);
+  }
   if (HWND child = ChildOfNotification(message, wParam, lParam)) {
     CWnd* childWnd = FromHandlePermanent(child);
     LRESULT result = 0;
