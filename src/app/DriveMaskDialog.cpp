@@ -62,12 +62,23 @@ END_MESSAGE_MAP()
 
 void DriveMaskDialog::DoDataExchange(CDataExchange* pDX) {
   DDX_Control(pDX, IDC_MASK_DECIMAL, m_decimalEdit);
+  DDX_Control(pDX, IDCANCEL, m_exitButton);
 }
 
 BOOL DriveMaskDialog::OnInitDialog() {
   CDialog::OnInitDialog();
   SendMessage(WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(m_hIcon));
   SendMessage(WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(m_hIcon));
+
+  // The Exit button: a green caption on the dialog's own white, lighter green
+  // under the pointer, no frame, and a tooltip. Applied once per opening.
+  m_exitButton.ShadeStateColor(StyledButton::FaceHot, 30, TRUE);
+  m_exitButton.SetTipText(
+      "Close the application \n the decimal value can now be pasted into the adm", TRUE);
+  m_exitButton.UseParentBackground(FALSE);
+  m_exitButton.SetHoverFrame(FALSE, TRUE);
+  m_exitButton.SetStateColor(StyledButton::TextHot, 0x00B200, TRUE);
+  m_exitButton.SetStateColor(StyledButton::TextNormal, 0x008000, TRUE);
   return TRUE;
 }
 

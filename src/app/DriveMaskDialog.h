@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include "controls/button/StyledButton.h"
 #include "framework/CDialog.h"
 #include "framework/CEdit.h"
 
@@ -19,8 +20,9 @@ class DriveMaskDialog : public CDialog {
   ~DriveMaskDialog() override;
 
  protected:
-  CEdit m_decimalEdit;  // edit 1027; its text is read back for the clipboard
-  HICON m_hIcon;        // the tool's icon, a shared resource: never freed
+  CEdit m_decimalEdit;        // edit 1027; its text is read back for the clipboard
+  StyledButton m_exitButton;  // the Exit button (IDCANCEL), green on the dialog's white
+  HICON m_hIcon;              // the tool's icon, a shared resource: never freed
 
   void DoDataExchange(CDataExchange* pDX) override;
   BOOL OnInitDialog() override;
