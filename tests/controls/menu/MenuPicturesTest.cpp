@@ -289,7 +289,9 @@ TEST_F(MenuPicturesTest, AThousandAdditionsLeaveNothingBehind) {
   const std::size_t dcs = CDC::LiveDCCount();
   const std::size_t records = MenuItemData::LiveCount();
   const int slots = Slots();
-  const int rounds = 1000;
+  // Any leak shows once per round; the flat look makes two derived pictures
+  // pixel by pixel each time and is the slower one.
+  const int rounds = m_flat ? 300 : 1000;
   for (int i = 0; i < rounds; ++i) {
     EXPECT_EQ(0, AppendPicture(ID_CMD_RED, IDT_SYSCOLOR_TOOLBAR));
     if (i % 100 == 99) {
