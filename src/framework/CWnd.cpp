@@ -63,8 +63,10 @@ END_MESSAGE_MAP()
 // ---- Handle maps -------------------------------------------------------------
 
 HandleMap<CWnd, HWND>& CWnd::Map() {
-  static HandleMap<CWnd, HWND> map;
-  return map;
+  // Never destroyed: window objects with static lifetime may still look
+  // themselves up while the process exits.
+  static HandleMap<CWnd, HWND>* const map = new HandleMap<CWnd, HWND>;
+  return *map;
 }
 
 CWnd* CWnd::NewTemporary(HWND h) {
