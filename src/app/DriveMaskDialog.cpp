@@ -16,8 +16,7 @@ POINT MinimisedIconOrigin(const RECT& client, int iconWidth, int iconHeight) {
 
 DriveMaskDialog::DriveMaskDialog(CWnd* pParent) : CDialog(IDD_VESKEL_DIALOG, pParent) {
   LPCSTR icon = MAKEINTRESOURCEA(IDI_VESKEL);
-  m_hIcon =
-      ::LoadIconA(AfxFindResourceHandle(icon, MAKEINTRESOURCEA(14) /* RT_GROUP_ICON */), icon);
+  m_hIcon = ::LoadIconA(AfxFindResourceHandle(icon, RT_GROUP_ICON), icon);
 }
 
 DriveMaskDialog::~DriveMaskDialog() = default;
