@@ -702,6 +702,8 @@ BEGIN_MESSAGE_MAP(StyledButton, CWnd)
   ON_WM_CANCELMODE()
   ON_WM_GETDLGCODE()
   ON_WM_CTLCOLOR_REFLECT()
+  ON_WM_MENUCHAR()
+  ON_WM_MEASUREITEM()
   ON_MESSAGE(BM_SETSTYLE, OnSetStyle)
   ON_MESSAGE(WM_MOUSELEAVE, OnMouseLeave)
   ON_MESSAGE(BM_SETCHECK, OnSetCheck)
@@ -774,8 +776,11 @@ BOOL StyledButton::OnClicked() {
     Repaint(TRUE);
     return FALSE;
   }
-  // TODO(drop-down): the drop-down menu action runs here and finishes the
-  // click when the button has a menu.
+  if (dropMenu.GetSafeHmenu() != nullptr) {
+    // A button with a menu drops it down and never opens its link target.
+    DropDown();
+    return FALSE;
+  }
   if (linkTarget[0] != '\0' && s_shellExecute != nullptr) {
     SHELLEXECUTEINFOA info;
     std::memset(&info, 0, sizeof(info));
@@ -787,6 +792,66 @@ BOOL StyledButton::OnClicked() {
     s_shellExecute(&info);
   }
   return FALSE;
+}
+
+void StyledButton::DropDown() {
+  // The menu shown is the first popup of the drop-down menu. A menu without
+  // one has nothing to show: the click then just finishes.
+  CMenu* popup = dropMenu.GetSubMenu(0);
+  if (popup == nullptr) {
+    return;
+  }
+  RECT window;
+  GetWindowRect(&window);
+
+  // Drawn pressed for as long as the menu is open.
+  menuOpen = TRUE;
+  Repaint(TRUE);
+
+  // The receiver may adjust the popup (enable, check, add items) before it
+  // opens.
+  if (menuNotify.window != nullptr) {
+    ::SendMessageA(menuNotify.window, menuNotify.message, reinterpret_cast<WPARAM>(popup),
+                   menuNotify.lParam);
+  }
+
+  // Below the button, left-aligned with it. The button owns the popup, so
+  // the platform's measuring and mnemonic requests come here; the call
+  // returns when the menu closes, with the chosen command or 0.
+  const UINT command = static_cast<UINT>(popup->TrackPopupMenu(
+      TPM_RIGHTBUTTON | TPM_NONOTIFY | TPM_RETURNCMD, window.left, window.bottom, this));
+
+  menuOpen = FALSE;
+  Repaint(TRUE);
+
+  if (command != 0) {
+    // Without a target of its own the command goes to the button's parent,
+    // which gets it like any other menu command (WM_COMMAND, lParam 0), so
+    // a dialog handles the button's menu in its own command map.
+    HWND target = menuCommandTarget != nullptr ? menuCommandTarget : ::GetParent(m_hWnd);
+    if (target != nullptr) {
+      ::PostMessageA(target, WM_COMMAND, MAKEWPARAM(LOWORD(command), 0), 0);
+    }
+  }
+}
+
+LRESULT StyledButton::OnMenuChar(UINT nChar, UINT nFlags, CMenu* pMenu) {
+  if (TrellMenu::IsOwnedSubMenu(pMenu)) {
+    return TrellMenu::FindMnemonic(nChar, nFlags, pMenu);
+  }
+  return CWnd::OnMenuChar(nChar, nFlags, pMenu);
+}
+
+void StyledButton::OnMeasureItem(int nIDCtl, LPMEASUREITEMSTRUCT lpMeasureItemStruct) {
+  if (lpMeasureItemStruct != nullptr && lpMeasureItemStruct->CtlType == ODT_MENU) {
+    // A popup item's id is its sub-menu's handle.
+    HMENU item = reinterpret_cast<HMENU>(static_cast<UINT_PTR>(lpMeasureItemStruct->itemID));
+    if (::IsMenu(item) && TrellMenu::IsOwnedSubMenu(item)) {
+      dropMenu.MeasureItem(lpMeasureItemStruct);
+      return;
+    }
+  }
+  CWnd::OnMeasureItem(nIDCtl, lpMeasureItemStruct);
 }
 
 void StyledButton::OnActivate(UINT state, CWnd* other, BOOL minimized) {

@@ -122,7 +122,11 @@ class StyledButton : public CButton {
   void SetFlat(BOOL enable, BOOL repaint);
   void SetHoverSound(LPCSTR sound, HMODULE module, DWORD flags);
   void SetClickSound(LPCSTR sound, HMODULE module, DWORD flags);
+  // Window that receives WM_COMMAND (the item's id, lParam 0) for the item
+  // picked from the drop-down menu. Null (the default): the button's parent.
   void SetMenuCommandTarget(HWND target);
+  // Window sent message (wParam = the popup's CMenu*, lParam = lParam) just
+  // before the drop-down menu opens; a null window sends nothing.
   void SetMenuNotify(HWND window, UINT message, LPARAM lParam);
 
   // Read access for the owner and for tests.
@@ -146,7 +150,8 @@ class StyledButton : public CButton {
   const IconSlot& GetIconSlot(int slot) const { return iconSlots[slot & 1]; }
   const BitmapSlot& GetBitmapSlot(int slot) const { return bitmapSlots[slot & 1]; }
   CToolTipCtrl& GetToolTip() { return tip; }
-  // The drop-down menu, for its owner to fill.
+  // The drop-down menu, for its owner to fill: a click shows its first popup
+  // below the button.
   TrellMenu& GetDropMenu() { return dropMenu; }
   // The memory DC holding the parent copy, null when there is none.
   HDC GetParentCopyDC() const;
@@ -188,6 +193,10 @@ class StyledButton : public CButton {
   void OnCancelMode();
   UINT OnGetDlgCode();
   HBRUSH CtlColor(CDC* dc, UINT ctlColor);
+  // Typed characters and item sizes of the drop-down menu's popups go to
+  // the menu class; anything else to the default handling.
+  LRESULT OnMenuChar(UINT nChar, UINT nFlags, CMenu* pMenu);
+  void OnMeasureItem(int nIDCtl, LPMEASUREITEMSTRUCT lpMeasureItemStruct);
   LRESULT OnSetStyle(WPARAM wParam, LPARAM lParam);
   LRESULT OnMouseLeave(WPARAM wParam, LPARAM lParam);
   LRESULT OnSetCheck(WPARAM wParam, LPARAM lParam);
@@ -195,6 +204,9 @@ class StyledButton : public CButton {
 
  private:
   void Repaint(BOOL repaint);
+  // The drop-down click action: tracks the first popup of dropMenu below the
+  // button and posts the chosen command.
+  void DropDown();
   void DiscardParentCopy();
   // Slot to draw now: 0 while pressed and, outside check-box mode, while
   // hovered; otherwise 1 when filled, else 0.
