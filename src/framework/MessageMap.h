@@ -61,26 +61,27 @@ CDC* DCFromHandle(HDC h);
 CMenu* MenuFromHandle(HMENU h);
 }  // namespace framework_detail
 
-#define DECLARE_MESSAGE_MAP()                   \
- protected:                                     \
-  static const MessageMap* GetThisMessageMap(); \
+// clang-format off
+#define DECLARE_MESSAGE_MAP()                                                      \
+ protected:                                                                        \
+  static const MessageMap* GetThisMessageMap();                                    \
   const MessageMap* GetMessageMap() const override;
 
-#define BEGIN_MESSAGE_MAP(theClass, baseClass)                                      \
+#define BEGIN_MESSAGE_MAP(theClass, baseClass)                                     \
   const MessageMap* theClass::GetMessageMap() const { return GetThisMessageMap(); } \
-  const MessageMap* theClass::GetThisMessageMap() {                                 \
-    using ThisClass = theClass;                                                     \
-    using TheBaseClass = baseClass;                                                 \
+  const MessageMap* theClass::GetThisMessageMap() {                                \
+    using ThisClass = theClass;                                                    \
+    using TheBaseClass = baseClass;                                                \
     static const MessageMapEntry entries[] = {
-#define END_MESSAGE_MAP()                                                    \
-  { 0, 0, 0, 0, nullptr }                                                    \
-  }                                                                          \
-  ;                                                                          \
-  static_assert(std::is_base_of<TheBaseClass, ThisClass>::value,             \
-                "the message map's base must be a base class");              \
-  static const MessageMap map = {&TheBaseClass::GetThisMessageMap, entries}; \
-  return &map;                                                               \
+
+#define END_MESSAGE_MAP()                                                          \
+      {0, 0, 0, 0, nullptr}};                                                      \
+    static_assert(std::is_base_of<TheBaseClass, ThisClass>::value,                 \
+                  "the message map's base must be a base class");                  \
+    static const MessageMap map = {&TheBaseClass::GetThisMessageMap, entries};     \
+    return &map;                                                                   \
   }
+// clang-format on
 
 // One entry: the body runs with self_ (the object, as ThisClass&) and msg_
 // (the MessageArgs) and returns whether the message was handled.
