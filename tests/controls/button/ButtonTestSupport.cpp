@@ -135,6 +135,37 @@ RECT Canvas::BoundsOf(COLORREF color) const {
   return r;
 }
 
+HBITMAP SolidBitmap(int w, int h, COLORREF color) {
+  HDC screen = ::GetDC(nullptr);
+  HBITMAP bitmap = ::CreateCompatibleBitmap(screen, w, h);
+  HDC dc = ::CreateCompatibleDC(screen);
+  HGDIOBJ old = ::SelectObject(dc, bitmap);
+  HBRUSH brush = ::CreateSolidBrush(color);
+  RECT r = {0, 0, w, h};
+  ::FillRect(dc, &r, brush);
+  ::DeleteObject(brush);
+  ::SelectObject(dc, old);
+  ::DeleteDC(dc);
+  ::ReleaseDC(nullptr, screen);
+  return bitmap;
+}
+
+HICON SolidIcon(int w, int h, COLORREF color) {
+  ICONINFO info = {};
+  info.fIcon = TRUE;
+  info.hbmColor = SolidBitmap(w, h, color);
+  info.hbmMask = ::CreateBitmap(w, h, 1, 1, nullptr);
+  HDC dc = ::CreateCompatibleDC(nullptr);
+  HGDIOBJ old = ::SelectObject(dc, info.hbmMask);
+  ::PatBlt(dc, 0, 0, w, h, BLACKNESS);
+  ::SelectObject(dc, old);
+  ::DeleteDC(dc);
+  HICON icon = ::CreateIconIndirect(&info);
+  ::DeleteObject(info.hbmColor);
+  ::DeleteObject(info.hbmMask);
+  return icon;
+}
+
 void Paint(StyledButton& button, Canvas& canvas, UINT itemState) {
   DRAWITEMSTRUCT item = {};
   item.CtlType = ODT_BUTTON;

@@ -103,6 +103,13 @@ class Canvas {
   int m_height;
 };
 
+// A screen-compatible bitmap of w x h pixels, all of them color. The caller
+// owns it.
+HBITMAP SolidBitmap(int w, int h, COLORREF color);
+
+// An icon of w x h pixels, all of them color and opaque. The caller owns it.
+HICON SolidIcon(int w, int h, COLORREF color);
+
 // Runs DrawItem of button into canvas with the given ODS_ state, the way the
 // platform asks an owner-drawn button to paint (its font selected).
 void Paint(StyledButton& button, Canvas& canvas, UINT itemState);

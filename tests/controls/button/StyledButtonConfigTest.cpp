@@ -6,6 +6,8 @@
 #include "framework/CString.h"
 
 using button_test::ParentWindow;
+using button_test::SolidBitmap;
+using button_test::SolidIcon;
 using button_test::TestButton;
 
 namespace {
@@ -332,37 +334,6 @@ TEST(StyledButtonAttach, TemplateTypeDecidesDefaultAndCheckBoxMode) {
 }
 
 // ---- Images and ownership ------------------------------------------------------------
-
-HBITMAP SolidBitmap(int w, int h, COLORREF color) {
-  HDC screen = ::GetDC(nullptr);
-  HBITMAP bitmap = ::CreateCompatibleBitmap(screen, w, h);
-  HDC dc = ::CreateCompatibleDC(screen);
-  HGDIOBJ old = ::SelectObject(dc, bitmap);
-  HBRUSH brush = ::CreateSolidBrush(color);
-  RECT r = {0, 0, w, h};
-  ::FillRect(dc, &r, brush);
-  ::DeleteObject(brush);
-  ::SelectObject(dc, old);
-  ::DeleteDC(dc);
-  ::ReleaseDC(nullptr, screen);
-  return bitmap;
-}
-
-HICON SolidIcon(int w, int h, COLORREF color) {
-  ICONINFO info = {};
-  info.fIcon = TRUE;
-  info.hbmColor = SolidBitmap(w, h, color);
-  info.hbmMask = ::CreateBitmap(w, h, 1, 1, nullptr);
-  HDC dc = ::CreateCompatibleDC(nullptr);
-  HGDIOBJ old = ::SelectObject(dc, info.hbmMask);
-  ::PatBlt(dc, 0, 0, w, h, BLACKNESS);
-  ::SelectObject(dc, old);
-  ::DeleteDC(dc);
-  HICON icon = ::CreateIconIndirect(&info);
-  ::DeleteObject(info.hbmColor);
-  ::DeleteObject(info.hbmMask);
-  return icon;
-}
 
 bool IconAlive(HICON icon) {
   ICONINFO info;

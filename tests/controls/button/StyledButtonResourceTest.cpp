@@ -9,6 +9,8 @@
 
 using button_test::Canvas;
 using button_test::ParentWindow;
+using button_test::SolidBitmap;
+using button_test::SolidIcon;
 using button_test::TestButton;
 
 namespace {
@@ -24,32 +26,6 @@ int NextHandleSlot() {
   const int slot = static_cast<int>(reinterpret_cast<UINT_PTR>(probe) & 0xFFFF);
   ::DeleteObject(probe);
   return slot;
-}
-
-HBITMAP SolidBitmap(int w, int h, COLORREF color) {
-  HDC screen = ::GetDC(nullptr);
-  HBITMAP bitmap = ::CreateCompatibleBitmap(screen, w, h);
-  HDC dc = ::CreateCompatibleDC(screen);
-  HGDIOBJ old = ::SelectObject(dc, bitmap);
-  HBRUSH brush = ::CreateSolidBrush(color);
-  RECT r = {0, 0, w, h};
-  ::FillRect(dc, &r, brush);
-  ::DeleteObject(brush);
-  ::SelectObject(dc, old);
-  ::DeleteDC(dc);
-  ::ReleaseDC(nullptr, screen);
-  return bitmap;
-}
-
-HICON SolidIcon(int w, int h, COLORREF color) {
-  ICONINFO info = {};
-  info.fIcon = TRUE;
-  info.hbmColor = SolidBitmap(w, h, color);
-  info.hbmMask = ::CreateBitmap(w, h, 1, 1, nullptr);
-  HICON icon = ::CreateIconIndirect(&info);
-  ::DeleteObject(info.hbmColor);
-  ::DeleteObject(info.hbmMask);
-  return icon;
 }
 
 struct Look {
