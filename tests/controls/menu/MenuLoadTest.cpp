@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "MenuLoadResources.h"
+#include "MenuTestSupport.h"
 #include "controls/menu/MenuItemData.h"
 #include "controls/menu/TrellMenu.h"
 #include "framework/CDC.h"
@@ -15,28 +16,12 @@
 
 namespace {
 
-MenuItemData* Record(const TrellMenu& menu, int i) {
-  return static_cast<MenuItemData*>(menu.m_items.GetAt(i));
-}
+using menutest::ItemData;
+using menutest::ItemType;
+using menutest::Record;
 
 std::string RecordText(const TrellMenu& menu, int i) {
   return Record(menu, i)->GetTextAnsi().GetString();
-}
-
-UINT ItemType(HMENU menu, UINT position) {
-  MENUITEMINFOA info = {};
-  info.cbSize = sizeof(info);
-  info.fMask = MIIM_FTYPE;
-  EXPECT_TRUE(GetMenuItemInfoA(menu, position, TRUE, &info));
-  return info.fType;
-}
-
-ULONG_PTR ItemData(HMENU menu, UINT position) {
-  MENUITEMINFOA info = {};
-  info.cbSize = sizeof(info);
-  info.fMask = MIIM_DATA;
-  EXPECT_TRUE(GetMenuItemInfoA(menu, position, TRUE, &info));
-  return info.dwItemData;
 }
 
 std::string PlatformString(HMENU menu, UINT position) {

@@ -1,9 +1,12 @@
 #pragma once
 
+#include <gtest/gtest.h>
 #include <windows.h>
 
 #include <cstddef>
 
+#include "controls/menu/MenuItemData.h"
+#include "controls/menu/TrellMenu.h"
 #include "framework/CDC.h"
 
 // A 24-bit off-screen surface whose pixels read back exactly.
@@ -69,3 +72,31 @@ inline std::size_t LiveGdiObjectCount() {
   }
   return n;
 }
+
+namespace menutest {
+
+// The record of the item at index i of the menu's record list.
+inline MenuItemData* Record(const TrellMenu& menu, int i) {
+  return static_cast<MenuItemData*>(menu.m_items.GetAt(i));
+}
+
+// The item's type bits (MFT_OWNERDRAW, MFT_SEPARATOR, ...): GetMenuState
+// hides them for popup items, whose high byte is their item count.
+inline UINT ItemType(HMENU menu, UINT position) {
+  MENUITEMINFOA info = {};
+  info.cbSize = sizeof(info);
+  info.fMask = MIIM_FTYPE;
+  EXPECT_TRUE(GetMenuItemInfoA(menu, position, TRUE, &info));
+  return info.fType;
+}
+
+// The item data the platform keeps for the item at position.
+inline ULONG_PTR ItemData(HMENU menu, UINT position) {
+  MENUITEMINFOA info = {};
+  info.cbSize = sizeof(info);
+  info.fMask = MIIM_DATA;
+  EXPECT_TRUE(GetMenuItemInfoA(menu, position, TRUE, &info));
+  return info.dwItemData;
+}
+
+}  // namespace menutest

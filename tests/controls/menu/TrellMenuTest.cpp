@@ -1,33 +1,16 @@
 // Building, looking up, re-synchronising and destroying TrellMenus.
 #include <gtest/gtest.h>
 
+#include "MenuTestSupport.h"
 #include "controls/menu/MenuItemData.h"
 #include "controls/menu/TrellMenu.h"
 #include "framework/HandleMapBase.h"
 
 namespace {
 
-MenuItemData* Record(const TrellMenu& menu, int i) {
-  return static_cast<MenuItemData*>(menu.m_items.GetAt(i));
-}
-
-ULONG_PTR ItemData(HMENU menu, UINT position) {
-  MENUITEMINFOA info = {};
-  info.cbSize = sizeof(info);
-  info.fMask = MIIM_DATA;
-  EXPECT_TRUE(GetMenuItemInfoA(menu, position, TRUE, &info));
-  return info.dwItemData;
-}
-
-// The item's type bits (MFT_OWNERDRAW, MFT_SEPARATOR, ...): GetMenuState
-// hides them for popup items, whose high byte is their item count.
-UINT ItemType(HMENU menu, UINT position) {
-  MENUITEMINFOA info = {};
-  info.cbSize = sizeof(info);
-  info.fMask = MIIM_FTYPE;
-  EXPECT_TRUE(GetMenuItemInfoA(menu, position, TRUE, &info));
-  return info.fType;
-}
+using menutest::ItemData;
+using menutest::ItemType;
+using menutest::Record;
 
 bool Lists(const CPtrArray& handles, HMENU menu) {
   for (std::ptrdiff_t i = 0; i < handles.GetSize(); ++i) {
