@@ -2,6 +2,4 @@
 
 const CRuntimeClass CObject::classInfoCObject = {"CObject", nullptr};
 
-const CRuntimeClass* CObject::GetRuntimeClass() const {
-  return RUNTIME_CLASS(CObject);
-}
+const CRuntimeClass* CObject::GetRuntimeClass() const { return RUNTIME_CLASS(CObject); }

@@ -5,7 +5,7 @@
 // Root of the framework's classes: a virtual destructor and run-time class
 // information.
 class CObject {
-public:
+ public:
   static const CRuntimeClass classInfoCObject;
 
   CObject() = default;

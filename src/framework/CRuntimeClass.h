@@ -22,15 +22,13 @@ struct CRuntimeClass {
 #define RUNTIME_CLASS(class_name) (&class_name::classInfo##class_name)
 
 // In the class body: declares the class's own run-time information.
-#define DECLARE_DYNAMIC(class_name)                                            \
-public:                                                                        \
-  static const CRuntimeClass classInfo##class_name;                            \
+#define DECLARE_DYNAMIC(class_name)                 \
+ public:                                            \
+  static const CRuntimeClass classInfo##class_name; \
   const CRuntimeClass* GetRuntimeClass() const override;
 
 // In one source file: defines it, chained to the base class's.
-#define IMPLEMENT_DYNAMIC(class_name, base_class_name)                         \
-  const CRuntimeClass class_name::classInfo##class_name = {                    \
-      #class_name, RUNTIME_CLASS(base_class_name)};                            \
-  const CRuntimeClass* class_name::GetRuntimeClass() const {                   \
-    return RUNTIME_CLASS(class_name);                                          \
-  }
+#define IMPLEMENT_DYNAMIC(class_name, base_class_name)                                      \
+  const CRuntimeClass class_name::classInfo##class_name = {#class_name,                     \
+                                                           RUNTIME_CLASS(base_class_name)}; \
+  const CRuntimeClass* class_name::GetRuntimeClass() const { return RUNTIME_CLASS(class_name); }

@@ -17,7 +17,7 @@
 //   static void DeleteTemporary(T* p); // forget the handle, delete the wrapper
 template <class T, class H>
 class HandleMap final : public HandleMapBase {
-public:
+ public:
   void SetPermanent(H h, T* object) { m_permanent[h] = object; }
   void RemoveHandle(H h) { m_permanent.erase(h); }
 
@@ -57,7 +57,7 @@ public:
   std::size_t TemporaryCount() const override { return m_temporary.size(); }
   std::size_t PermanentCount() const { return m_permanent.size(); }
 
-private:
+ private:
   std::map<H, T*> m_permanent;
   std::map<H, T*> m_temporary;
 };

@@ -5,7 +5,7 @@
 // Common base of every handle map, so that the message loop can free the
 // temporary wrappers of all of them when it goes idle.
 class HandleMapBase {
-public:
+ public:
   HandleMapBase();
   HandleMapBase(const HandleMapBase&) = delete;
   HandleMapBase& operator=(const HandleMapBase&) = delete;
@@ -20,7 +20,7 @@ public:
   // Number of temporary wrappers alive in all maps together.
   static std::size_t AllTemporaryCount();
 
-private:
+ private:
   HandleMapBase* m_next = nullptr;
   static HandleMapBase*& Head();
 };
