@@ -102,14 +102,7 @@ BOOL CDialog::CreateFromTemplate(LPCDLGTEMPLATE lpTemplate, HWND hWndOwner, HINS
   HookWindowCreate(this);
   HWND h = ::CreateDialogIndirectParamA(hInst, lpTemplate, hWndOwner, &FrameworkDlgProc, 0);
   UnhookWindowCreate();
-  if (h == nullptr) {
-    if (m_hWnd != nullptr) {
-      Detach();
-      m_pfnSuper = nullptr;
-    }
-    return FALSE;
-  }
-  return m_hWnd == h;
+  return FinishHookedCreate(h);
 }
 
 BOOL CDialog::InitModalIndirect(LPCDLGTEMPLATE lpDialogTemplate, CWnd* pParentWnd) {

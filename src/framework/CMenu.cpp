@@ -104,11 +104,7 @@ HMENU CMenu::Detach() {
   return h;
 }
 
-BOOL CMenu::CreateMenu() {
-  if (m_hMenu != nullptr) {
-    return FALSE;
-  }
-  HMENU h = ::CreateMenu();
+BOOL CMenu::AttachCreated(HMENU h) {
   if (h == nullptr) {
     return FALSE;
   }
@@ -119,19 +115,10 @@ BOOL CMenu::CreateMenu() {
   return TRUE;
 }
 
+BOOL CMenu::CreateMenu() { return m_hMenu == nullptr ? AttachCreated(::CreateMenu()) : FALSE; }
+
 BOOL CMenu::CreatePopupMenu() {
-  if (m_hMenu != nullptr) {
-    return FALSE;
-  }
-  HMENU h = ::CreatePopupMenu();
-  if (h == nullptr) {
-    return FALSE;
-  }
-  if (!Attach(h)) {
-    ::DestroyMenu(h);
-    return FALSE;
-  }
-  return TRUE;
+  return m_hMenu == nullptr ? AttachCreated(::CreatePopupMenu()) : FALSE;
 }
 
 BOOL CMenu::DestroyMenu() {

@@ -115,4 +115,6 @@ class CMenu : public CObject {
 
  private:
   static HandleMap<CMenu, HMENU>& Map();
+  // Attaches a freshly created menu, destroying it when it cannot be attached.
+  BOOL AttachCreated(HMENU h);
 };

@@ -435,6 +435,10 @@ BOOL CWnd::CreateEx(DWORD dwExStyle, LPCSTR lpszClassName, LPCSTR lpszWindowName
       dwExStyle, lpszClassName != nullptr ? lpszClassName : DefaultClassName(), lpszWindowName,
       dwStyle, x, y, nWidth, nHeight, hWndParent, nIDorHMenu, ::GetModuleHandleA(nullptr), lpParam);
   UnhookWindowCreate();
+  return FinishHookedCreate(h);
+}
+
+BOOL CWnd::FinishHookedCreate(HWND h) {
   if (h == nullptr) {
     // Creation failed after the hook attached the object: forget the handle.
     if (m_hWnd != nullptr) {

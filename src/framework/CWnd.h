@@ -245,6 +245,9 @@ class CWnd : public CCmdTarget {
   // (and subclassed) as soon as it exists, before its first message.
   static void HookWindowCreate(CWnd* pWnd);
   static bool UnhookWindowCreate();  // false when no window was caught
+  // Ends a hooked creation that returned h: TRUE when this object is now
+  // attached to h; on failure forgets a handle the hook may have attached.
+  BOOL FinishHookedCreate(HWND h);
 
   DECLARE_MESSAGE_MAP()
 
