@@ -42,6 +42,18 @@ else()
   set(VESKEL_GTEST_MAIN GTest::gtest_main)
 endif()
 
+# veskel_windows_skippable(test...)
+# A Windows test that cannot run on this host (a 32-bit program where the host
+# runs no 32-bit code) ends with exit 77 and a "wine-run: skipped:" line from
+# tools/wine-run: CTest shows it as skipped, with that line as the reason.
+function(veskel_windows_skippable)
+  if(VESKEL_WINDOWS)
+    set_tests_properties(${ARGN} PROPERTIES
+      SKIP_RETURN_CODE 77
+      SKIP_REGULAR_EXPRESSION "wine-run: skipped: ")
+  endif()
+endfunction()
+
 # veskel_add_test(NAME
 #   SOURCES files...            test sources
 #   LIBS targets...             libraries under test
@@ -76,6 +88,7 @@ function(veskel_add_test name)
   endif()
   foreach(run IN LISTS runs)
     set_tests_properties(${run} PROPERTIES TIMEOUT ${T_TIMEOUT})
+    veskel_windows_skippable(${run})
     if(T_DISPLAY)
       set_tests_properties(${run} PROPERTIES RESOURCE_LOCK display)
     endif()

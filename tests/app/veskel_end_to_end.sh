@@ -13,6 +13,9 @@ expect_eq() { # what expected actual
   if [ "$2" == "$3" ]; then echo "ok: $1 = '$3'"; else fail "$1: expected '$2', got '$3'"; fi
 }
 
+# A 32-bit build on a host that runs no 32-bit code: skipped (exit 77).
+"$wine_run" --can-run "$exe" || exit 77
+
 # The same prefix and display that wine-run uses for this build folder.
 "$wine_run" --prefix "$prefix" --timeout 60 cmd /c exit 0 >/dev/null 2>&1 || true
 if [ -z "${DISPLAY:-}" ]; then

@@ -12,6 +12,12 @@ string(REPLACE "|" ";" args "${ARGS}")
 execute_process(COMMAND ${emulator} ${PROGRAM} ${args}
   OUTPUT_VARIABLE out ERROR_VARIABLE err RESULT_VARIABLE rc)
 
+# A 32-bit program on a host that runs no 32-bit code: the runner says so and
+# CTest reports the test as skipped.
+if(rc EQUAL 77 AND err MATCHES "wine-run: skipped: [^\n]*")
+  message(FATAL_ERROR "${CMAKE_MATCH_0}")
+endif()
+
 # A Windows console program writes CR LF line ends.
 string(REPLACE "\r\n" "\n" out "${out}")
 string(REPLACE "\r\n" "\n" err "${err}")
