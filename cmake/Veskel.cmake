@@ -26,6 +26,10 @@ elseif(VESKEL_SANITIZE)
   add_link_options(-fsanitize=address,undefined)
 endif()
 
+# The release bundle (cmake/Bundle.cmake) takes the 64-bit programs from here.
+set(VESKEL_BUNDLE_X64_DIR ${CMAKE_SOURCE_DIR}/build/windows-x86_64 CACHE PATH
+    "Build folder of the 64-bit programs that go into the bundle")
+
 # GoogleTest: Debian's library natively; built from Debian's sources for MinGW.
 if(VESKEL_WINDOWS)
   if(NOT TARGET gtest)

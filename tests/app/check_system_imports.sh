@@ -1,11 +1,12 @@
 #!/usr/bin/env bash
 # A shipped program must run as one file: it may import only DLLs that every
 # Windows has, none of the MinGW run-time DLLs (libgcc, libstdc++,
-# libwinpthread) and nothing else that would have to travel beside it.
+# libwinpthread) and nothing else that would have to travel beside it. It
+# must also be of the build's kind (pei-i386 for the 32-bit build).
 #
-#   check_system_imports.sh <objdump> <program.exe>
+#   check_system_imports.sh <objdump> <program.exe> <file format>
 set -uo pipefail
-objdump=$1 program=$2
+objdump=$1 program=$2 format=$3
 system='^(kernel32|user32|gdi32|comctl32|comdlg32|shell32|winmm|advapi32|msvcrt|ole32|oleaut32|version|shlwapi)\.dll$'
 
 imports=$("$objdump" -p "$program" | sed -n 's/^[[:space:]]*DLL Name: //p' | tr -d '\r')
@@ -14,6 +15,13 @@ if [ -z "$imports" ]; then
   exit 1
 fi
 status=0
+got=$("$objdump" -f "$program" | sed -n 's/.*file format //p')
+if [ "$got" == "$format" ]; then
+  echo "ok: $(basename "$program") is $got"
+else
+  echo "FAIL: $(basename "$program") is '$got', expected $format" >&2
+  status=1
+fi
 while read -r dll; do
   if [[ "${dll,,}" =~ $system ]]; then
     echo "ok: $dll"

@@ -355,9 +355,24 @@ std::wstring QueryString(std::vector<BYTE>& block, const wchar_t* key, bool* fou
   return std::wstring(static_cast<const wchar_t*>(value));
 }
 
-TEST(Version, Is1001ForAnApplicationInUkEnglishUnicode) {
+// The block as this test program carries it, and as the built veskel.exe does:
+// both must report the project's version.
+class Version : public testing::TestWithParam<bool> {};
+
+std::wstring ProgramPath(bool shippedProgram) {
   wchar_t path[MAX_PATH] = {};
-  ASSERT_NE(0u, GetModuleFileNameW(nullptr, path, MAX_PATH));
+  if (shippedProgram) {
+    MultiByteToWideChar(CP_ACP, 0, VESKEL_EXE, -1, path, MAX_PATH);
+  } else {
+    GetModuleFileNameW(nullptr, path, MAX_PATH);
+  }
+  return path;
+}
+
+TEST_P(Version, IsTheProjectVersionForAnApplicationInUkEnglishUnicode) {
+  const std::wstring program = ProgramPath(GetParam());
+  const wchar_t* path = program.c_str();
+  ASSERT_NE(L'\0', path[0]);
   DWORD ignored = 0;
   DWORD size = GetFileVersionInfoSizeW(path, &ignored);
   ASSERT_NE(0u, size);
@@ -369,10 +384,12 @@ TEST(Version, Is1001ForAnApplicationInUkEnglishUnicode) {
   ASSERT_TRUE(VerQueryValueW(block.data(), L"\\", reinterpret_cast<void**>(&fixed), &length));
   ASSERT_GE(length, sizeof(VS_FIXEDFILEINFO));
   EXPECT_EQ(0xFEEF04BDu, fixed->dwSignature);
-  EXPECT_EQ(0x00010000u, fixed->dwFileVersionMS);
-  EXPECT_EQ(0x00000001u, fixed->dwFileVersionLS);
-  EXPECT_EQ(0x00010000u, fixed->dwProductVersionMS);
-  EXPECT_EQ(0x00000001u, fixed->dwProductVersionLS);
+  const DWORD ms = MAKELONG(VESKEL_VERSION_MINOR, VESKEL_VERSION_MAJOR);
+  const DWORD ls = MAKELONG(VESKEL_VERSION_TWEAK, VESKEL_VERSION_PATCH);
+  EXPECT_EQ(ms, fixed->dwFileVersionMS);
+  EXPECT_EQ(ls, fixed->dwFileVersionLS);
+  EXPECT_EQ(ms, fixed->dwProductVersionMS);
+  EXPECT_EQ(ls, fixed->dwProductVersionLS);
   EXPECT_EQ(static_cast<DWORD>(VFT_APP), fixed->dwFileType);
   EXPECT_EQ(0u, fixed->dwFileFlags);
 
@@ -394,6 +411,8 @@ TEST(Version, Is1001ForAnApplicationInUkEnglishUnicode) {
     EXPECT_TRUE(value.empty()) << Narrow(key) << " = " << Narrow(value);
   }
 }
+
+INSTANTIATE_TEST_SUITE_P(OwnImageAndVeskelExe, Version, testing::Bool());
 
 BOOL CALLBACK CollectType(HMODULE, LPWSTR type, LONG_PTR param) {
   auto* types = reinterpret_cast<std::set<ULONG_PTR>*>(param);
