@@ -12,6 +12,13 @@ if(VESKEL_WERROR)
 endif()
 
 if(VESKEL_WINDOWS)
+  # Built for size: every function and datum in a section of its own, and the
+  # linker drops what nothing uses. Tests are built the same way, so the whole
+  # suite runs on the code as it ships.
+  set(CMAKE_C_FLAGS_RELEASE "-Os -DNDEBUG")
+  set(CMAKE_CXX_FLAGS_RELEASE "-Os -DNDEBUG")
+  add_compile_options(-ffunction-sections -fdata-sections)
+  add_link_options(-Wl,--gc-sections)
   # Windows XP is the oldest system the program still runs on: keep the
   # structure sizes that older systems accept.
   add_compile_definitions(WINVER=0x0501 _WIN32_WINNT=0x0501 _WIN32_IE=0x0600
@@ -29,6 +36,32 @@ endif()
 # The release bundle (cmake/Bundle.cmake) takes the 64-bit programs from here.
 set(VESKEL_BUNDLE_X64_DIR ${CMAKE_SOURCE_DIR}/build/windows-x86_64 CACHE PATH
     "Build folder of the 64-bit programs that go into the bundle")
+
+# veskel_shipped_code(DIRECTORIES dir... PROGRAMS target...)
+# The code of the shipped programs (every target under the given source
+# folders) is built without exceptions and unwind tables: nothing in it
+# throws. The programs themselves link the run-time's plain failure paths and
+# carry no symbol tables. Tests keep exceptions for GoogleTest.
+function(veskel_shipped_code)
+  cmake_parse_arguments(S "" "" "DIRECTORIES;PROGRAMS" ${ARGN})
+  if(NOT VESKEL_WINDOWS)
+    return()
+  endif()
+  foreach(dir IN LISTS S_DIRECTORIES)
+    get_property(targets DIRECTORY ${dir} PROPERTY BUILDSYSTEM_TARGETS)
+    foreach(target IN LISTS targets)
+      get_target_property(type ${target} TYPE)
+      if(type MATCHES "LIBRARY$|EXECUTABLE")
+        target_compile_options(${target} PRIVATE
+          $<$<COMPILE_LANGUAGE:CXX>:-fno-exceptions -fno-asynchronous-unwind-tables>)
+      endif()
+    endforeach()
+  endforeach()
+  foreach(program IN LISTS S_PROGRAMS)
+    target_link_libraries(${program} PRIVATE veskel_runtime_failure)
+    target_link_options(${program} PRIVATE -s)
+  endforeach()
+endfunction()
 
 # GoogleTest: Debian's library natively; built from Debian's sources for MinGW.
 if(VESKEL_WINDOWS)

@@ -1,8 +1,20 @@
 #include "app/DriveMask.h"
 
-#include <cstdio>
-
 namespace {
+
+// The digits of an unsigned value in the given base, lower-case, no sign and
+// no leading zeros: what "%u" and "%x" print, without pulling a whole printf
+// into the shipped program.
+std::string FormatUnsigned(std::uint32_t value, unsigned base) {
+  char text[16];
+  char* end = text + sizeof text;
+  char* at = end;
+  do {
+    *--at = "0123456789abcdef"[value % base];
+    value /= base;
+  } while (value != 0);
+  return std::string(at, end);
+}
 
 constexpr DriveBox Row(int bit, int controlId) {
   return DriveBox{static_cast<char>('A' + bit), controlId, bit, std::uint32_t{1} << bit};
@@ -64,15 +76,9 @@ DriveTicks TicksFromDriveMask(std::uint32_t mask) {
 }
 
 std::string FormatMaskDecimal(std::uint32_t mask) {
-  // "%u" prints the same digits as "%d" for every mask (bit 31 is never set)
-  // and cannot print a sign for a stray out-of-range value.
-  char text[16];
-  const int length = std::snprintf(text, sizeof text, "%u", static_cast<unsigned>(mask));
-  return std::string(text, length > 0 ? static_cast<std::size_t>(length) : 0);
+  // Unsigned: the same digits as a signed "%d" for every mask (bit 31 is
+  // never set), and never a sign for a stray out-of-range value.
+  return FormatUnsigned(mask, 10);
 }
 
-std::string FormatMaskHex(std::uint32_t mask) {
-  char text[16];
-  const int length = std::snprintf(text, sizeof text, "%x", static_cast<unsigned>(mask));
-  return std::string(text, length > 0 ? static_cast<std::size_t>(length) : 0);
-}
+std::string FormatMaskHex(std::uint32_t mask) { return FormatUnsigned(mask, 16); }
