@@ -5,7 +5,7 @@
 namespace {
 
 const ClipboardCalls kSystemCalls = {&::GlobalAlloc, &::GlobalLock, &::GlobalFree,
-                                     &::SetClipboardData};
+                                     &::SetClipboardData, &::OpenClipboard};
 
 ClipboardCalls g_calls = kSystemCalls;
 
@@ -53,8 +53,15 @@ void CopyTextToClipboard(HWND owner, const char* text) {
   // failure to make it leaves the user's clipboard as it was.
   GlobalBlock block(MakeTextBlock(text));
   if (block.get() == nullptr) return;
-  // Another program holding the clipboard open: skip the copy, no retry.
-  if (!::OpenClipboard(owner)) return;
+  // Another program holding the clipboard open usually lets go within
+  // milliseconds: try again a few times rather than leave the fields and the
+  // clipboard disagreeing. Still busy after that: skip the copy.
+  bool opened = false;
+  for (int attempt = 0; attempt < kClipboardOpenAttempts && !opened; ++attempt) {
+    if (attempt > 0) ::Sleep(kClipboardRetryMs);
+    opened = g_calls.openClipboard(owner) != FALSE;
+  }
+  if (!opened) return;
   ::EmptyClipboard();  // makes owner the clipboard owner
   // Once the clipboard accepts the block it belongs to the clipboard; a
   // refused block stays ours and is freed.

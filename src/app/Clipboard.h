@@ -4,8 +4,10 @@
 
 // Puts text on the clipboard as one CF_TEXT block (the characters and their
 // terminating zero byte, nothing else), with owner as the clipboard owner.
-// Reports nothing: when the clipboard is held open elsewhere, or the block
-// cannot be made, the clipboard keeps what it had.
+// Reports nothing. A clipboard held open elsewhere (clipboard managers and
+// remote-desktop clients hold it for a few milliseconds at a time) is tried
+// again for about 100 ms; when it stays busy, or the block cannot be made, the
+// clipboard keeps what it had.
 void CopyTextToClipboard(HWND owner, const char* text);
 
 // The platform calls CopyTextToClipboard makes for the block, replaceable so
@@ -15,7 +17,13 @@ struct ClipboardCalls {
   LPVOID(WINAPI* globalLock)(HGLOBAL block);
   HGLOBAL(WINAPI* globalFree)(HGLOBAL block);
   HANDLE(WINAPI* setClipboardData)(UINT format, HANDLE data);
+  BOOL(WINAPI* openClipboard)(HWND owner);
 };
+
+// How often, and how far apart, CopyTextToClipboard tries to open a busy
+// clipboard.
+constexpr int kClipboardOpenAttempts = 10;
+constexpr DWORD kClipboardRetryMs = 10;
 
 // The system's own calls.
 const ClipboardCalls& SystemClipboardCalls();

@@ -33,16 +33,6 @@ struct CallLog {
 };
 CallLog g_log;
 
-bool ClipboardOpenElsewhere() {
-  // OpenClipboard fails while another window of any program holds it open,
-  // and also from this thread while it is open here.
-  if (::OpenClipboard(nullptr)) {
-    ::CloseClipboard();
-    return false;
-  }
-  return true;
-}
-
 HGLOBAL WINAPI RecordingAlloc(UINT flags, SIZE_T bytes) {
   g_log.clipboardOpenAtAlloc = ::GetOpenClipboardWindow() != nullptr;
   HGLOBAL block = ::GlobalAlloc(flags, bytes);
@@ -150,19 +140,44 @@ TEST_F(CopyTextToClipboardTest, AcceptedBlockIsNotFreed) {
   EXPECT_EQ(ReadClipboard().text, "12");
 }
 
-TEST_F(CopyTextToClipboardTest, ClipboardHeldByAnotherProgramIsLeftAloneAtOnce) {
-  apptest::ClipboardHolder holder;
-  ASSERT_TRUE(holder.Holding());
-  ASSERT_TRUE(ClipboardOpenElsewhere());
-  ClipboardCalls calls = SystemClipboardCalls();
-  calls.globalAlloc = &RecordingAlloc;
-  calls.globalFree = &RecordingFree;
-  ScopedClipboardCalls scoped(calls);
-  const DWORD start = ::GetTickCount();
-  CopyTextToClipboard(owner_.get(), "4194304");
-  EXPECT_LT(::GetTickCount() - start, 1000u);  // no waiting, no retry loop
-  // The block made for the copy is not leaked.
-  EXPECT_EQ(g_log.freed, g_log.allocated);
+// The clipboard is busy for the first `g_busyOpens` attempts, then free.
+int g_busyOpens = 0;
+int g_openCalls = 0;
+BOOL WINAPI BusyThenFreeOpen(HWND owner) {
+  ++g_openCalls;
+  if (g_openCalls <= g_busyOpens) return FALSE;
+  return ::OpenClipboard(owner);
+}
+
+TEST_F(CopyTextToClipboardTest, BusyClipboardIsTriedAgainForAShortWhile) {
+  struct Case {
+    int busyOpens;
+    bool copied;
+  };
+  // Busy for a moment: the copy goes through. Busy throughout: it gives up
+  // after the last attempt, frees its block and leaves the clipboard alone.
+  for (const Case c : {Case{3, true}, Case{kClipboardOpenAttempts, false}}) {
+    SCOPED_TRACE(c.busyOpens);
+    g_log = CallLog{};
+    g_busyOpens = c.busyOpens;
+    g_openCalls = 0;
+    ClipboardCalls calls = SystemClipboardCalls();
+    calls.globalAlloc = &RecordingAlloc;
+    calls.globalFree = &RecordingFree;
+    calls.openClipboard = &BusyThenFreeOpen;
+    ScopedClipboardCalls scoped(calls);
+    CopyTextToClipboard(owner_.get(), "4194304");
+    EXPECT_EQ(g_openCalls, c.copied ? c.busyOpens + 1 : kClipboardOpenAttempts);
+    EXPECT_EQ(::GetOpenClipboardWindow(), nullptr);
+    if (c.copied) {
+      EXPECT_TRUE(g_log.freed.empty());
+      EXPECT_EQ(ReadClipboard().text, "4194304");
+      ASSERT_TRUE(apptest::PutClipboardText(nullptr, "held before"));
+    } else {
+      EXPECT_EQ(g_log.freed, g_log.allocated);
+      ExpectClipboardUnchanged();
+    }
+  }
 }
 
 TEST_F(CopyTextToClipboardTest, ClipboardHeldByAnotherProgramKeepsItsContent) {
