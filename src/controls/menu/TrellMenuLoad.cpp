@@ -143,13 +143,18 @@ BOOL TrellMenu::LoadMenu(const char* resourceName) {
     }
   }
 
-  // The menu bar's items become plain string items, drawn by the platform.
-  // Items the platform holds beyond the records are left as they are.
+  // The menu bar's items become plain items, drawn by the platform: string
+  // items, and separators stay separators (a top-level template tracked as a
+  // popup, such as a system menu, has them). Items the platform holds beyond
+  // the records are left as they are.
   for (UINT q = 0; q < GetMenuItemCount() && static_cast<std::ptrdiff_t>(q) < m_items.GetSize();
        ++q) {
     auto* record = static_cast<MenuItemData*>(m_items.GetAt(q));
     const CString s = record->GetTextAnsi();
-    if (HMENU sub = ::GetSubMenu(m_hMenu, static_cast<int>(q))) {
+    if (record->menuFlags & MF_SEPARATOR) {
+      record->menuFlags = MF_BYPOSITION | MF_SEPARATOR;
+      CMenu::ModifyMenu(q, MF_BYPOSITION | MF_SEPARATOR);
+    } else if (HMENU sub = ::GetSubMenu(m_hMenu, static_cast<int>(q))) {
       record->menuFlags = MF_BYPOSITION | MF_POPUP;
       CMenu::ModifyMenu(q, MF_BYPOSITION | MF_POPUP, reinterpret_cast<UINT_PTR>(sub),
                         s.GetString());
