@@ -60,6 +60,9 @@ MenuTemplateStatus ReadMenuTemplate(const void* data, std::size_t size,
   std::uint16_t headerOffset = 0;
   cursor.ReadWord(version);
   cursor.ReadWord(headerOffset);
+  if (version != 0) {
+    return MenuTemplateStatus::UnsupportedVersion;
+  }
   if (!cursor.Seek(4 + static_cast<std::size_t>(headerOffset)) || cursor.AtEnd()) {
     return MenuTemplateStatus::HeaderOffsetPastEnd;
   }

@@ -34,7 +34,7 @@ void CheckStructure(const std::vector<MenuTemplateItem>& items) {
       Require(item.closedLevels == 0 || item.IsLevelEnd());
       open -= item.closedLevels;
     }
-    Require((item.ItemFlags() & kMenuTemplateEnd) == 0);
+    Require((item.ItemFlags() & ~kMenuTemplateItemFlags) == 0);
     for (char16_t unit : item.text) {
       Require(unit != 0);
     }

@@ -147,7 +147,25 @@ TEST(MenuTemplateReader, HeaderProblems) {
   // Items would begin exactly at the end.
   TemplateBytes atEnd(4);
   EXPECT_EQ(MenuTemplateStatus::HeaderOffsetPastEnd, Read(atEnd, items));
+  // The extended format's version word, over what would read as items.
+  TemplateBytes extended;
+  extended.Command(kEnd, 1, u"x");
+  bytes = extended.Bytes();
+  bytes[0] = 0x01;
+  EXPECT_EQ(MenuTemplateStatus::UnsupportedVersion, ReadPrefix(bytes, bytes.size(), items));
   EXPECT_TRUE(items.empty());
+}
+
+TEST(MenuTemplateReader, ItemFlagsKeepOnlyWhatATemplateItemMayCarry) {
+  TemplateBytes t;
+  // Grayed, checked and menu break, with a bitmap, owner-draw, check-bitmaps,
+  // separator, system-menu and mouse-select bit mixed in.
+  t.Command(kEnd | 0x0001 | 0x0008 | 0x0040 | 0x0004 | 0x0100 | 0x0200 | 0x0800 | 0x2000 | 0x8000,
+            5, u"x");
+  std::vector<MenuTemplateItem> items;
+  ASSERT_EQ(MenuTemplateStatus::Ok, Read(t, items));
+  ASSERT_EQ(1u, items.size());
+  EXPECT_EQ(0x0001 | 0x0008 | 0x0040, items[0].ItemFlags());
 }
 
 TEST(MenuTemplateReader, EveryTruncationFailsWithoutItems) {
