@@ -56,6 +56,34 @@ int TextWidth(HDC dc, const CString& text) {
   return size.cx;
 }
 
+// The fewest spaces that bring label to at least widest on dc: the label is
+// measured a handful of times, not once per space, so a long label pads in
+// time linear in its length. spaceWidth is the width of one space alone; the
+// estimate it gives is corrected against the label's real width (kerning and
+// rounding), one space at a time. A space that adds no width pads with one.
+int PaddingSpaces(HDC dc, const CString& label, int widest, int spaceWidth) {
+  const int width = TextWidth(dc, label);
+  if (width >= widest) {
+    return 0;
+  }
+  if (spaceWidth <= 0) {
+    return 1;
+  }
+  const auto padded = [&](int spaces) { return TextWidth(dc, label + CString(' ', spaces)); };
+  int spaces = (widest - width + spaceWidth - 1) / spaceWidth;
+  while (spaces > 1 && padded(spaces - 1) >= widest) {
+    --spaces;
+  }
+  for (int reached = padded(spaces); reached < widest; ++spaces) {
+    const int wider = padded(spaces + 1);
+    if (wider <= reached) {
+      return spaces + 1;  // a space that adds no width would pad for ever
+    }
+    reached = wider;
+  }
+  return spaces;
+}
+
 // The menu resource's bytes; null when it cannot be found or loaded.
 const void* FindMenuTemplate(const char* resourceName, std::size_t& size) {
   size = 0;
@@ -201,6 +229,7 @@ void TrellMenu::AlignTabColumns() {
     }
   }
 
+  const int spaceWidth = TextWidth(screen.Get(), CString(' '));
   for (std::ptrdiff_t i = 0; i < n; ++i) {
     MenuItemData* record = ItemAt(i);
     const CString s = record->GetTextAnsi();
@@ -209,15 +238,7 @@ void TrellMenu::AlignTabColumns() {
       continue;
     }
     CString label = s.Left(tab);
-    int width = TextWidth(screen.Get(), label);
-    while (width < widest) {
-      label += ' ';
-      const int wider = TextWidth(screen.Get(), label);
-      if (wider <= width) {
-        break;  // a space that adds no width would pad for ever
-      }
-      width = wider;
-    }
+    label += CString(' ', PaddingSpaces(screen.Get(), label, widest, spaceWidth));
     label += s.Mid(tab);
     record->SetTextAnsi(label.GetString());
   }

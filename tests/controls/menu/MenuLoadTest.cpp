@@ -309,6 +309,27 @@ TEST_F(MenuLoadTest, AligningSkipsItemsThatHaveNoRecord) {
   EXPECT_EQ("A far wider label than the other\tF6", PlatformString(menu.m_hMenu, 1));
 }
 
+TEST_F(MenuLoadTest, AVeryLongLabelPadsTheOthersJustEnough) {
+  // 12,000 characters: the short label needs thousands of spaces, which are
+  // counted from the width of one, then checked against the real width.
+  const std::string wide(12000, 'W');
+  TrellMenu menu;
+  ASSERT_TRUE(menu.CreatePopupMenu());
+  ASSERT_TRUE(menu.AppendMenu(std::wstring(wide.begin(), wide.end()).append(L"\tF1").c_str(),
+                              MF_STRING, 1));
+  ASSERT_TRUE(menu.AppendMenu(L"&Go\tF5", MF_STRING, 2));
+  menu.AlignTabColumns();
+  EXPECT_EQ(wide + " \tF1", RecordText(menu, 0));
+  const std::string text = RecordText(menu, 1);
+  const std::string padded = text.substr(0, text.find('\t'));
+  ASSERT_EQ(0u, padded.find("&Go "));
+  EXPECT_EQ(std::string::npos, padded.find_first_not_of(' ', 3));
+  const LabelMeter meter;
+  const int widest = meter.Width(wide + " ");
+  EXPECT_GE(meter.Width(padded), widest);
+  EXPECT_LT(meter.Width(padded.substr(0, padded.size() - 1)), widest);
+}
+
 TEST_F(MenuLoadTest, LoadingByNameAndByTheIdsLowWord) {
   TrellMenu named;
   ASSERT_TRUE(named.LoadMenu("NAMEDMENU"));
