@@ -143,11 +143,8 @@ BOOL ClassicItemPainter::Paint(DRAWITEMSTRUCT* drawItem) const {
 
   // Drawn check mark: a tick, or a dot for an item with its own check bitmap.
   if (!facts.hasPictureSource && facts.checked && !facts.useCheckImage) {
-    MENUITEMINFOA info{};
-    info.cbSize = sizeof(info);
-    info.fMask = MIIM_CHECKMARKS;
-    GetMenuItemInfoA(reinterpret_cast<HMENU>(drawItem->hwndItem), drawItem->itemID, FALSE, &info);
-    TrellMenu::PaintClassicCheckCell(dc, checkBox, facts.selected, info.hbmpChecked != nullptr);
+    TrellMenu::PaintClassicCheckCell(dc, checkBox, facts.selected,
+                                     MenuItemFacts::HasOwnCheckBitmap(*drawItem));
   }
 
   // Text.

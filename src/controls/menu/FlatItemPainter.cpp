@@ -179,14 +179,11 @@ BOOL FlatItemPainter::Paint(DRAWITEMSTRUCT* drawItem) const {
 
   // Drawn check mark: a tick, or a dot for an item with its own check bitmap.
   if (!facts.hasPictureSource && facts.checked && !facts.useCheckImage) {
-    MENUITEMINFOA info{};
-    info.cbSize = sizeof(info);
-    info.fMask = MIIM_CHECKMARKS;
-    GetMenuItemInfoA(reinterpret_cast<HMENU>(drawItem->hwndItem), drawItem->itemID, FALSE, &info);
     const LONG x = itemRect.left + CentreOffset(gutterWidth, 16);
     const LONG y = itemRect.top + CentreOffset(itemHeight, 16);
     const RECT box = MakeRect(x, y, x + 16, y + 16);
-    TrellMenu::PaintFlatCheckCell(dc, box, info.hbmpChecked != nullptr, highlightColor);
+    TrellMenu::PaintFlatCheckCell(dc, box, MenuItemFacts::HasOwnCheckBitmap(*drawItem),
+                                  highlightColor);
   }
 
   // Text.

@@ -1,5 +1,7 @@
 #include "controls/menu/MenuItemFacts.h"
 
+#include <cstddef>
+
 #include "controls/menu/MenuItemData.h"
 #include "controls/menu/TrellMenu.h"
 #include "framework/CImageList.h"
@@ -57,4 +59,19 @@ MenuItemFacts MenuItemFacts::Read(const TrellMenu& menu, const MenuItemData& ite
 
 bool MenuItemFacts::ListUsable() const {
   return list != nullptr && list->m_hImageList != nullptr && index >= 0;
+}
+
+// The item information block as every 32-bit Windows takes it: the original
+// layout, without the item bitmap that later systems added (44 bytes on the
+// 32-bit build; Windows 95 and NT 4 refuse any other size). On 64-bit Windows
+// it is the matching shorter size, which is accepted too.
+constexpr UINT kMenuItemInfoSize = offsetof(MENUITEMINFOA, hbmpItem);
+static_assert(sizeof(void*) != 4 || kMenuItemInfoSize == 44, "the 44-byte block");
+
+bool MenuItemFacts::HasOwnCheckBitmap(const DRAWITEMSTRUCT& drawItem) {
+  MENUITEMINFOA info{};
+  info.cbSize = kMenuItemInfoSize;
+  info.fMask = MIIM_CHECKMARKS;
+  GetMenuItemInfoA(reinterpret_cast<HMENU>(drawItem.hwndItem), drawItem.itemID, FALSE, &info);
+  return info.hbmpChecked != nullptr;
 }

@@ -47,6 +47,10 @@ struct MenuItemFacts {
   static MenuItemFacts Read(const TrellMenu& menu, const MenuItemData& item, UINT itemState,
                             bool flatRules);
 
+  // Whether the item has a check bitmap of its own (a radio item, which shows
+  // a dot instead of a tick), asked of the platform menu by command id.
+  static bool HasOwnCheckBitmap(const DRAWITEMSTRUCT& drawItem);
+
   bool ShowsPictureCell() const {
     return useCheckImage || hasPicture || selectedPicture || disabledPicture;
   }

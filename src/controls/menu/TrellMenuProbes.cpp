@@ -60,7 +60,12 @@ void TrellMenu::ForgetThemeProbe() {
   s_classicTheme = FALSE;
 }
 
-BOOL TrellMenu::IsXpLook() { return CurrentOsClass() == OsWinXp && !IsClassicTheme(); }
+BOOL TrellMenu::IsXpLook() {
+  // The theme is probed first, on every system: the first call of either
+  // predicate reads the registry, and nothing later does.
+  const BOOL classic = IsClassicTheme();
+  return CurrentOsClass() == OsWinXp && !classic;
+}
 
 BOOL TrellMenu::IsFlatDrawing() {
   return (IsXpLook() ? s_drawModeXp : s_drawModeOther) == DrawModeFlat;

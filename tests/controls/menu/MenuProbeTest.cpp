@@ -153,6 +153,15 @@ TEST(ThemeProbe, MissingKeyIsNotClassicAndIsNotProbedTwice) {
   EXPECT_FALSE(TrellMenu::IsClassicTheme());
 }
 
+TEST(ThemeProbe, TheLookPredicateProbesTheThemeOnEverySystem) {
+  PrivateCurrentUser user;
+  ASSERT_TRUE(user.Ready());
+  TrellMenu::IsXpLook();
+  // Probed by that first call, whatever the system: a later change is not seen.
+  user.SetTheme("Windows Classic.theme");
+  EXPECT_FALSE(TrellMenu::IsClassicTheme());
+}
+
 TEST(ThemeProbe, ClassicAnswerIsCachedToo) {
   PrivateCurrentUser user;
   ASSERT_TRUE(user.Ready());
