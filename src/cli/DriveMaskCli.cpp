@@ -3,6 +3,7 @@
 #include <cstdint>
 
 #include "app/DriveMask.h"
+#include "cli/ArgumentText.h"
 #include "cli/DriveSelection.h"
 #include "cli/MaskArguments.h"
 #include "cli/MaskValueParser.h"
@@ -51,7 +52,7 @@ bool DecodeValue(const MaskArguments& arguments, std::uint32_t& mask, std::strin
                  std::string& error) {
   const std::vector<std::string>& words = arguments.Operands();
   if (!arguments.ActionGiven() && AllLookLikeDrives(words)) {
-    const std::string drives = JoinWords(words);
+    const std::string drives = EscapedText(JoinWords(words));
     error = "\"" + drives + "\" are drive letters, not a value; write drivemask keep " + drives +
             " (drives to keep visible) or drivemask --hide " + drives + " (drives to hide)";
     return false;
@@ -78,7 +79,7 @@ int DriveMaskCli::Run(const std::vector<std::string>& args, std::string& out, st
                                                   : EncodeDrives(arguments, mask, error);
   }
   if (!ok) {
-    err = "drivemask: error: " + error + "\n";
+    err = ErrorLine(error);
     return kExitBadInput;
   }
 
@@ -89,6 +90,15 @@ int DriveMaskCli::Run(const std::vector<std::string>& args, std::string& out, st
   }
   out = PolicyFormatter(mask).Format(options);
   return kExitSuccess;
+}
+
+std::string DriveMaskCli::ErrorLine(const std::string& message) {
+  std::string line = "drivemask: error: ";
+  for (char c : message) {
+    const unsigned char byte = static_cast<unsigned char>(c);
+    line += byte < 0x20 || byte >= 0x7F ? EscapedText(std::string(1, c)) : std::string(1, c);
+  }
+  return line + "\n";
 }
 
 std::string DriveMaskCli::Usage() {
@@ -130,6 +140,10 @@ std::string DriveMaskCli::Usage() {
          "  drivemask 0x3fffff3                  which drives does this hide?\n"
          "  drivemask decode NoDrives=dword:03fffff3 --format adm\n"
          "\n"
-         "Exit status: 0 on success; 2 on bad input, with one error line on standard\n"
-         "error and nothing on standard output.\n";
+         "Arguments are printable ASCII only; anything else (a look-alike letter, a\n"
+         "control character) is bad input. \"--\" ends the options.\n"
+         "\n"
+         "Exit status: 0 on success; 2 on bad input; 3 when the output could not be\n"
+         "written (disk full, output closed). On 2 and 3 standard error holds one\n"
+         "error line and standard output nothing.\n";
 }

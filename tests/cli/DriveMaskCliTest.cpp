@@ -195,3 +195,24 @@ TEST(DriveMaskCli, BadInputGivesOneErrorLineAndNothingElse) {
   ExpectBadInput({"keep", "C", "--verbose"}, "unknown option \"--verbose\"");
   ExpectBadInput({"C", "keep"}, "\"C keep\" is not a value");
 }
+
+TEST(DriveMaskCli, CarelessOrHostileArgumentsAreRefused) {
+  // An empty script variable must not hide every drive.
+  ExpectBadInput({"keep", ""}, "the drive list \"\" is empty");
+  ExpectBadInput({"keep", ",,,"}, "the drive list \",,,\" is empty");
+  ExpectBadInput({"hide", "C", " , "}, "the drive list \" , \" is empty");
+  ExpectBadInput({""}, "no value given");
+  // Look-alike characters and control characters, wherever they stand.
+  ExpectBadInput({"keep", "\xef\xbc\xa3"}, "argument 2, \"\\uFF23\"");
+  ExpectBadInput({"keep", "C", "\xef\xbc\x8d\xef\xbc\x8dvalue", "both"}, "argument 3");
+  ExpectBadInput({"keep", "C", "--format", "reg\n"}, "argument 4, \"reg\\n\"");
+  ExpectBadInput({"--hive=hk\x1b[0mlm", "keep", "C"}, "argument 1, \"--hive=hk\\x1b[0mlm\"");
+  const CliRun longRun = RunCli({"keep", std::string(100000, 'A')});
+  EXPECT_LT(longRun.err.size(), 200u) << "a long argument is shown cut";
+  // Options are read in order: "--" ends them, and the first error wins over
+  // a later --help.
+  ExpectBadInput({"--", "--help"}, "\"--help\" is not a number");
+  ExpectBadInput({"3", "--format", "zz", "-h"}, "unknown format \"zz\"");
+  ExpectBadInput({"keep", "\xc3\xa4", "--help"}, "argument 2");
+  ExpectMask({"hide", "C, D"}, 12);
+}
