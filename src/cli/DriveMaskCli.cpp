@@ -1,13 +1,19 @@
 #include "cli/DriveMaskCli.h"
 
+#include <cerrno>
 #include <cstdint>
+#include <cstdio>
+#include <cstring>
 
 #include "app/DriveMask.h"
 #include "cli/ArgumentText.h"
 #include "cli/DriveSelection.h"
+#include "cli/LiveRegistry.h"
 #include "cli/MaskArguments.h"
 #include "cli/MaskValueParser.h"
 #include "cli/PolicyFormatter.h"
+#include "cli/PolicyReport.h"
+#include "cli/RegistryExport.h"
 
 namespace {
 
@@ -60,6 +66,52 @@ bool DecodeValue(const MaskArguments& arguments, std::uint32_t& mask, std::strin
   return MaskValueParser::Parse(JoinWords(words), mask, valueName, error);
 }
 
+// The whole of a file, at most 64 MB (an export of a whole hive is large; one
+// of the policy key is a few hundred bytes).
+bool ReadWholeFile(const std::string& path, std::string& bytes, std::string& error) {
+  const std::size_t kLimit = 64u << 20;
+  std::FILE* file = std::fopen(path.c_str(), "rb");
+  if (file == nullptr) {
+    error = "cannot open " + QuotedText(path) + ": " + std::strerror(errno);
+    return false;
+  }
+  bytes.clear();
+  char buffer[65536];
+  std::size_t got = 0;
+  while ((got = std::fread(buffer, 1, sizeof buffer, file)) > 0 && bytes.size() <= kLimit) {
+    bytes.append(buffer, got);
+  }
+  const bool failed = std::ferror(file) != 0;
+  std::fclose(file);
+  if (failed) {
+    error = "cannot read " + QuotedText(path);
+  } else if (bytes.size() > kLimit) {
+    error = QuotedText(path) + " is larger than 64 MB; export only the Policies\\Explorer key";
+  } else {
+    return true;
+  }
+  return false;
+}
+
+// show: the live registry, or the export named by --from.
+bool Show(const MaskArguments& arguments, std::string& out, std::string& error) {
+  PolicyValues values;
+  std::string source = "the registry of this computer";
+  if (arguments.FromFile().empty()) {
+    if (!LiveRegistry::Read(values, error)) return false;
+  } else {
+    std::string bytes;
+    if (!ReadWholeFile(arguments.FromFile(), bytes, error)) return false;
+    if (!RegistryExport::Read(bytes, values, error)) {
+      error = QuotedText(arguments.FromFile()) + ": " + error;
+      return false;
+    }
+    source = "the export " + arguments.FromFile();
+  }
+  out = PolicyReport::Explain(values, source);
+  return true;
+}
+
 }  // namespace
 
 int DriveMaskCli::Run(const std::vector<std::string>& args, std::string& out, std::string& err) {
@@ -73,6 +125,14 @@ int DriveMaskCli::Run(const std::vector<std::string>& args, std::string& out, st
   if (ok && arguments.Action() == MaskAction::Help) {
     out = Usage();
     return kExitSuccess;
+  }
+  if (ok && arguments.Action() == MaskAction::Show) {
+    std::string report;
+    if (Show(arguments, report, error)) {
+      out = report;
+      return kExitSuccess;
+    }
+    ok = false;
   }
   if (ok) {
     ok = arguments.Action() == MaskAction::Decode ? DecodeValue(arguments, mask, valueName, error)
@@ -105,6 +165,7 @@ std::string DriveMaskCli::Usage() {
   return "Usage: drivemask keep DRIVE... [OPTIONS]    keep these drives, hide the rest\n"
          "       drivemask hide DRIVE... [OPTIONS]    hide these drives (or --hide)\n"
          "       drivemask [decode] VALUE [OPTIONS]   show which drives a mask hides\n"
+         "       drivemask show [--from FILE.reg]     explain the policy the registry holds\n"
          "\n"
          "Works out the Explorer drive policy values NoDrives (hides drives) and\n"
          "NoViewOnDrive (prevents access to drives), REG_DWORD values under\n"
@@ -119,6 +180,10 @@ std::string DriveMaskCli::Usage() {
          "        an ADM line (VALUE NUMERIC 67108851), an ADMX element\n"
          "        (<decimal value=\"67108851\" />) or a reg query line\n"
          "        (NoDrives REG_DWORD 0x3fffff3). Quote a value that holds spaces.\n"
+         "\n"
+         "show    reads NoDrives and NoViewOnDrive of HKLM and HKCU (on Windows), or of\n"
+         "        a registry export (--from FILE.reg, on any system), and explains them:\n"
+         "        type, raw value, the drives hidden or blocked, and which one applies.\n"
          "\n"
          "Options:\n"
          "  --format FORMAT  plain       explained, with where each form goes (default)\n"

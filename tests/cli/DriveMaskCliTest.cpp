@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <fstream>
 #include <sstream>
 
@@ -194,6 +195,44 @@ TEST(DriveMaskCli, BadInputGivesOneErrorLineAndNothingElse) {
   ExpectBadInput({"keep", "C", "--hive", "HKU"}, "unknown hive \"HKU\"");
   ExpectBadInput({"keep", "C", "--verbose"}, "unknown option \"--verbose\"");
   ExpectBadInput({"C", "keep"}, "\"C keep\" is not a value");
+}
+
+TEST(DriveMaskCli, ShowExplainsARegistryExport) {
+  // Each hive, each kind of value: a DWORD, a REG_SZ and a short REG_BINARY
+  // that Explorer ignores, a 4-byte REG_BINARY it reads, bits above Z:.
+  const char* const file = "drivemask_show_test.reg";
+  {
+    std::ofstream reg(file, std::ios::binary);
+    reg << "REGEDIT4\r\n\r\n"
+           "[HKEY_LOCAL_MACHINE\\SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Policies\\Explorer]"
+           "\r\n\"NoDrives\"=\"67108851\"\r\n\"NoViewOnDrive\"=dword:ffffffff\r\n\r\n"
+           "[HKEY_CURRENT_USER\\Software\\Microsoft\\Windows\\CurrentVersion\\Policies\\Explorer]"
+           "\r\n\"NoDrives\"=dword:03fffff3\r\n\"NoViewOnDrive\"=hex:04,00,00,00\r\n";
+  }
+  const CliRun run = RunCli({"show", "--from", file});
+  EXPECT_EQ(run.code, 0) << run.err;
+  EXPECT_EQ(run.out, ReadExpected("show_from_export.txt"));
+  {
+    std::ofstream reg(file, std::ios::binary);
+    reg << "REGEDIT4\n[HKEY_CURRENT_USER\\Software\\Microsoft\\Windows\\CurrentVersion\\"
+           "Policies\\Explorer]\n\"NoDrives\"=hex:03,00\n";
+  }
+  const CliRun partial = RunCli({"show", "--from", file});
+  EXPECT_NE(partial.out.find("  HKEY_LOCAL_MACHINE    not in this export\n"), std::string::npos)
+      << partial.out;
+  EXPECT_NE(partial.out.find("REG_BINARY of 2 bytes, 03 00: ignored by Explorer"),
+            std::string::npos)
+      << partial.out;
+  std::remove(file);
+
+  ExpectBadInput({"show", "--from", "no-such-file.reg"}, "cannot open \"no-such-file.reg\"");
+  ExpectBadInput({"show", "--from", ""}, "--from needs a file name");
+  ExpectBadInput({"show", "C"}, "show takes no drives or values");
+  ExpectBadInput({"show", "--format", "reg"}, "show takes no --format");
+  ExpectBadInput({"keep", "C", "--from", "x.reg"}, "--from goes with show");
+#ifndef _WIN32
+  ExpectBadInput({"show"}, "show reads the registry of Windows");
+#endif
 }
 
 TEST(DriveMaskCli, CarelessOrHostileArgumentsAreRefused) {
