@@ -8,11 +8,13 @@
 #include "app/DriveMask.h"
 #include "cli/ArgumentText.h"
 #include "cli/DriveSelection.h"
+#include "cli/FileOutput.h"
 #include "cli/LiveRegistry.h"
 #include "cli/MaskArguments.h"
 #include "cli/MaskValueParser.h"
 #include "cli/PolicyFormatter.h"
 #include "cli/PolicyReport.h"
+#include "cli/PolicyTemplate.h"
 #include "cli/RegistryExport.h"
 
 namespace {
@@ -112,6 +114,75 @@ bool Show(const MaskArguments& arguments, std::string& out, std::string& error) 
   return true;
 }
 
+// "restricts A, B, E-Z; leaves C, D": a choice, for both policies.
+std::string Restricts(std::uint32_t mask) {
+  const PolicyFormatter drives(mask);
+  if (mask == 0) return "restricts no drive";
+  if (mask == kAllDrivesMask) return "restricts every drive";
+  return "restricts " + drives.CompactList(true, false) + "; leaves " +
+         drives.CompactList(false, false);
+}
+
+std::string InFolder(const std::string& folder, const std::string& name) {
+  const char last = folder.back();
+  return last == '/' || last == '\\' ? folder + name : folder + "/" + name;
+}
+
+// template: the files, and on standard output what was written and where it
+// goes. Returns the exit code.
+int Template(const MaskArguments& arguments, std::string& out, std::string& error) {
+  const bool adm = arguments.Options().format == OutputFormat::AdmFile;
+  const bool machine = arguments.Options().hive == RegistryHive::LocalMachine;
+  PolicyTemplate policies;
+  policies.SetMachine(machine);
+  for (const std::string& choice : arguments.Choices()) {
+    if (!policies.AddChoice(choice, adm, error)) return DriveMaskCli::kExitBadInput;
+  }
+  const std::string& folder = arguments.OutDirectory();
+  const std::string admlFolder = InFolder(folder, PolicyTemplate::kAdmlFolder);
+  std::vector<std::pair<std::string, std::string>> files;
+  if (adm) {
+    files.emplace_back(InFolder(folder, PolicyTemplate::kAdmName), policies.Adm());
+  } else {
+    files.emplace_back(InFolder(folder, PolicyTemplate::kAdmxName), policies.Admx());
+    files.emplace_back(InFolder(admlFolder, PolicyTemplate::kAdmlName), policies.Adml());
+  }
+  if (!MakeFolder(folder, error) || (!adm && !MakeFolder(admlFolder, error)) ||
+      !WriteFiles(files, error)) {
+    return DriveMaskCli::kExitOutputFailed;
+  }
+
+  std::string text = "Wrote " + files[0].first + "\n";
+  if (!adm) text += "  and " + files[1].first + "\n";
+  text += std::string("Category \"Drive policies (Veskel)\", ") +
+          (machine ? "computer configuration (HKLM)" : "user configuration (HKCU)") +
+          ", with two policies:\n";
+  text += "  Hide drives in Explorer (your own choices)                 sets NoDrives\n";
+  text += "  Prevent access to drives from Explorer (your own choices)  sets NoViewOnDrive\n";
+  text += "each offering these choices:\n";
+  std::size_t width = 0;
+  for (const PolicyTemplate::Choice& choice : policies.Choices()) {
+    width = choice.label.size() > width ? choice.label.size() : width;
+  }
+  for (const PolicyTemplate::Choice& choice : policies.Choices()) {
+    const std::string decimal = FormatMaskDecimal(choice.mask);
+    text += "  " + choice.label + std::string(width + 2 - choice.label.size(), ' ') + decimal +
+            std::string(10 - decimal.size(), ' ') + Restricts(choice.mask) + "\n";
+  }
+  if (adm) {
+    text +=
+        "In the Group Policy editor, right-click Administrative Templates, choose\n"
+        "Add/Remove Templates and add VeskelDrives.adm.\n";
+  } else {
+    text +=
+        "Copy VeskelDrives.admx into C:\\Windows\\PolicyDefinitions (or the central store,\n"
+        "\\\\DOMAIN\\SYSVOL\\DOMAIN\\Policies\\PolicyDefinitions) and VeskelDrives.adml into\n"
+        "its en-US folder; the policies appear under Administrative Templates.\n";
+  }
+  out = text;
+  return DriveMaskCli::kExitSuccess;
+}
+
 }  // namespace
 
 int DriveMaskCli::Run(const std::vector<std::string>& args, std::string& out, std::string& err) {
@@ -125,6 +196,16 @@ int DriveMaskCli::Run(const std::vector<std::string>& args, std::string& out, st
   if (ok && arguments.Action() == MaskAction::Help) {
     out = Usage();
     return kExitSuccess;
+  }
+  if (ok && arguments.Action() == MaskAction::Template) {
+    std::string text;
+    const int code = Template(arguments, text, error);
+    if (code == kExitSuccess) {
+      out = text;
+    } else {
+      err = ErrorLine(error);
+    }
+    return code;
   }
   if (ok && arguments.Action() == MaskAction::Show) {
     std::string report;
@@ -166,6 +247,8 @@ std::string DriveMaskCli::Usage() {
          "       drivemask hide DRIVE... [OPTIONS]    hide these drives (or --hide)\n"
          "       drivemask [decode] VALUE [OPTIONS]   show which drives a mask hides\n"
          "       drivemask show [--from FILE.reg]     explain the policy the registry holds\n"
+         "       drivemask template --choice LABEL=DRIVES... --out DIR [--format adm-file]\n"
+         "                                            write template files with your choices\n"
          "\n"
          "Works out the Explorer drive policy values NoDrives (hides drives) and\n"
          "NoViewOnDrive (prevents access to drives), REG_DWORD values under\n"
@@ -185,6 +268,12 @@ std::string DriveMaskCli::Usage() {
          "        a registry export (--from FILE.reg, on any system), and explains them:\n"
          "        type, raw value, the drives hidden or blocked, and which one applies.\n"
          "\n"
+         "template writes VeskelDrives.admx and en-US/VeskelDrives.adml into DIR (or,\n"
+         "        with --format adm-file, VeskelDrives.adm): a category with two policies,\n"
+         "        hide drives (NoDrives) and prevent access (NoViewOnDrive), each offering\n"
+         "        the choices; DRIVES are the drives that stay, as for keep\n"
+         "        (--choice \"Only C and D=C,D\"). --hive HKLM makes them computer policies.\n"
+         "\n"
          "Options:\n"
          "  --format FORMAT  plain       explained, with where each form goes (default)\n"
          "                   reg         a .reg file (8 hex digits: dword:03fffff3)\n"
@@ -192,10 +281,14 @@ std::string DriveMaskCli::Usage() {
          "                   powershell  a PowerShell line (decimal)\n"
          "                   adm         an ADM ITEMLIST entry and its [strings] line\n"
          "                   admx        an ADMX <item> and its ADML <string>\n"
+         "                   adm-file    template: one ADM file instead of ADMX and ADML\n"
          "  --value NAME     NoDrives (default), NoViewOnDrive or both; a decoded .reg or\n"
          "                   reg query line keeps the value it names\n"
          "  --hive HIVE      HKCU (default, the user's policy) or HKLM (every user)\n"
-         "  -h, --help       show this help\n"
+         "  --from FILE      show: read this registry export instead of the registry\n"
+         "  --choice L=D     template: one choice, its label and drives (repeat it)\n"
+         "  --out DIR        template: the folder for the files\n"
+         "  -h, --help, /?   show this help\n"
          "\n"
          "Examples:\n"
          "  drivemask keep C D                   hide every drive but C: and D:\n"
@@ -204,11 +297,13 @@ std::string DriveMaskCli::Usage() {
          "  drivemask keep C --value both --hive HKLM --format regadd\n"
          "  drivemask 0x3fffff3                  which drives does this hide?\n"
          "  drivemask decode NoDrives=dword:03fffff3 --format adm\n"
+         "  drivemask show --from exported.reg   what does this export set?\n"
+         "  drivemask template --choice \"Only C and D=C,D\" --choice \"Office=C-F X\" --out gpo\n"
          "\n"
          "Arguments are printable ASCII only; anything else (a look-alike letter, a\n"
          "control character) is bad input. \"--\" ends the options.\n"
          "\n"
-         "Exit status: 0 on success; 2 on bad input; 3 when the output could not be\n"
-         "written (disk full, output closed). On 2 and 3 standard error holds one\n"
-         "error line and standard output nothing.\n";
+         "Exit status: 0 on success; 2 on bad input; 3 when the output or the files of\n"
+         "template could not be written (disk full, output closed). On 2 and 3 standard\n"
+         "error holds one error line and standard output nothing.\n";
 }

@@ -235,6 +235,48 @@ TEST(DriveMaskCli, ShowExplainsARegistryExport) {
 #endif
 }
 
+TEST(DriveMaskCli, TemplateRefusesChoicesItCannotWriteFaithfully) {
+  const std::vector<std::string> good = {"template", "--choice", "A=C", "--out", "unused"};
+  const struct {
+    std::vector<std::string> more;
+    const char* mentions;
+  } cases[] = {
+      {{"--choice", "C,D"}, "the choice \"C,D\" has no ="},
+      {{"--choice", " =C"}, "has no label"},
+      {{"--choice", "Only C="}, "names no drives"},
+      {{"--choice", "Only C=, ,"}, "the drive list \",\" is empty"},
+      {{"--choice", "Bad=C Q1"}, "\"Q1\" is not a drive letter"},
+      {{"--choice", "a=D"}, "two choices are labelled \"a\""},
+      {{"--choice", "Same=c:"}, "the choices \"A\" and \"Same\" give the same mask, 67108859"},
+      {{"--choice", std::string(101, 'L') + "=D"}, "longer than 100 characters"},
+      {{"--choice", "Say \"hi\"=D", "--format", "adm-file"}, "double quote or a backslash"},
+      {{"--choice", "C:\\ only=D", "--format", "adm-file"}, "double quote or a backslash"},
+      {{"--format", "reg"}, "template writes admx"},
+      {{"--value", "both"}, "drop --value"},
+      {{"C"}, "template takes no drives or values"},
+  };
+  for (const auto& c : cases) {
+    std::vector<std::string> args = good;
+    args.insert(args.end(), c.more.begin(), c.more.end());
+    ExpectBadInput(args, c.mentions);
+  }
+  ExpectBadInput({"template", "--out", "x"}, "template needs choices");
+  ExpectBadInput({"template", "--choice", "A=C"}, "template needs --out DIR");
+  ExpectBadInput({"keep", "C", "--choice", "A=C"}, "--choice and --out go with template");
+  ExpectBadInput({"keep", "C", "--format", "adm-file"}, "use it with template");
+
+  // A folder that cannot be made is an output failure, and nothing is written.
+  const char* const blocker = "drivemask_template_blocker";
+  std::ofstream(blocker) << "a file, not a folder";
+  const CliRun blocked = RunCli({"template", "--choice", "A=C", "--out", blocker});
+  EXPECT_EQ(blocked.code, DriveMaskCli::kExitOutputFailed) << blocked.err;
+  EXPECT_EQ(blocked.out, "");
+  EXPECT_NE(blocked.err.find("cannot make the folder \"drivemask_template_blocker\""),
+            std::string::npos)
+      << blocked.err;
+  std::remove(blocker);
+}
+
 TEST(DriveMaskCli, CarelessOrHostileArgumentsAreRefused) {
   // An empty script variable must not hide every drive.
   ExpectBadInput({"keep", ""}, "the drive list \"\" is empty");
