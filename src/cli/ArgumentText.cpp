@@ -24,21 +24,29 @@ std::string HexCodePoint(std::uint32_t value, int digits) {
 // the same on every build.
 std::size_t DecodeUtf8(const std::string& text, std::size_t at, std::uint32_t& codePoint) {
   const unsigned char lead = static_cast<unsigned char>(text[at]);
-  std::size_t length = 0;
-  std::uint32_t value = 0;
-  std::uint32_t least = 0;
   if (lead < 0x80) {
     codePoint = lead;
     return 1;
-  } else if ((lead & 0xE0) == 0xC0) {
-    length = 2, value = lead & 0x1F, least = 0x80;
-  } else if ((lead & 0xF0) == 0xE0) {
-    length = 3, value = lead & 0x0F, least = 0x800;
-  } else if ((lead & 0xF8) == 0xF0) {
-    length = 4, value = lead & 0x07, least = 0x10000;
-  } else {
-    return 0;
   }
+  // The lead byte tells the length; the shortest form of each length starts
+  // at least (anything shorter is an overlong, invalid form).
+  static const struct {
+    unsigned char mask, pattern, payload;
+    std::size_t length;
+    std::uint32_t least;
+  } kForms[] = {
+      {0xE0, 0xC0, 0x1F, 2, 0x80}, {0xF0, 0xE0, 0x0F, 3, 0x800}, {0xF8, 0xF0, 0x07, 4, 0x10000}};
+  std::size_t length = 0;
+  std::uint32_t value = 0;
+  std::uint32_t least = 0;
+  for (const auto& form : kForms) {
+    if ((lead & form.mask) == form.pattern) {
+      length = form.length;
+      value = lead & form.payload;
+      least = form.least;
+    }
+  }
+  if (length == 0) return 0;
   if (at + length > text.size()) return 0;
   for (std::size_t i = 1; i < length; ++i) {
     const unsigned char next = static_cast<unsigned char>(text[at + i]);

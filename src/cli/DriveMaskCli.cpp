@@ -114,15 +114,6 @@ bool Show(const MaskArguments& arguments, std::string& out, std::string& error) 
   return true;
 }
 
-// "restricts A, B, E-Z; leaves C, D": a choice, for both policies.
-std::string Restricts(std::uint32_t mask) {
-  const PolicyFormatter drives(mask);
-  if (mask == 0) return "restricts no drive";
-  if (mask == kAllDrivesMask) return "restricts every drive";
-  return "restricts " + drives.CompactList(true, false) + "; leaves " +
-         drives.CompactList(false, false);
-}
-
 std::string InFolder(const std::string& folder, const std::string& name) {
   const char last = folder.back();
   return last == '/' || last == '\\' ? folder + name : folder + "/" + name;
@@ -154,21 +145,7 @@ int Template(const MaskArguments& arguments, std::string& out, std::string& erro
 
   std::string text = "Wrote " + files[0].first + "\n";
   if (!adm) text += "  and " + files[1].first + "\n";
-  text += std::string("Category \"Drive policies (Veskel)\", ") +
-          (machine ? "computer configuration (HKLM)" : "user configuration (HKCU)") +
-          ", with two policies:\n";
-  text += "  Hide drives in Explorer (your own choices)                 sets NoDrives\n";
-  text += "  Prevent access to drives from Explorer (your own choices)  sets NoViewOnDrive\n";
-  text += "each offering these choices:\n";
-  std::size_t width = 0;
-  for (const PolicyTemplate::Choice& choice : policies.Choices()) {
-    width = choice.label.size() > width ? choice.label.size() : width;
-  }
-  for (const PolicyTemplate::Choice& choice : policies.Choices()) {
-    const std::string decimal = FormatMaskDecimal(choice.mask);
-    text += "  " + choice.label + std::string(width + 2 - choice.label.size(), ' ') + decimal +
-            std::string(10 - decimal.size(), ' ') + Restricts(choice.mask) + "\n";
-  }
+  text += policies.Outline();
   if (adm) {
     text +=
         "In the Group Policy editor, right-click Administrative Templates, choose\n"

@@ -5,6 +5,7 @@
 #include "app/DriveMask.h"
 #include "cli/ArgumentText.h"
 #include "cli/DriveSelection.h"
+#include "cli/PolicyFormatter.h"
 
 namespace {
 
@@ -165,6 +166,37 @@ bool PolicyTemplate::AddChoice(const std::string& argument, bool forAdm, std::st
   }
   m_choices.push_back({label, mask});
   return true;
+}
+
+std::string PolicyTemplate::Outline() const {
+  std::string text = std::string("Category \"") + kCategory + "\", " +
+                     (m_machine ? "computer configuration (HKLM)" : "user configuration (HKCU)") +
+                     ", with two policies:\n";
+  for (const PolicyText& policy : kPolicies) {
+    const std::string title = policy.title;
+    text += "  " + title + std::string(title.size() < 59 ? 59 - title.size() : 1, ' ') + "sets " +
+            policy.valueName + "\n";
+  }
+  text += "each offering these choices:\n";
+  std::size_t width = 0;
+  for (const Choice& choice : m_choices) {
+    width = choice.label.size() > width ? choice.label.size() : width;
+  }
+  for (const Choice& choice : m_choices) {
+    const std::string decimal = FormatMaskDecimal(choice.mask);
+    const PolicyFormatter drives(choice.mask);
+    text += "  " + choice.label + std::string(width + 2 - choice.label.size(), ' ') + decimal +
+            std::string(10 - decimal.size(), ' ');
+    if (choice.mask == 0) {
+      text += "restricts no drive\n";
+    } else if (choice.mask == kAllDrivesMask) {
+      text += "restricts every drive\n";
+    } else {
+      text += "restricts " + drives.CompactList(true, false) + "; leaves " +
+              drives.CompactList(false, false) + "\n";
+    }
+  }
+  return text;
 }
 
 std::string PolicyTemplate::Admx() const {

@@ -39,6 +39,10 @@ class PolicyTemplate {
 
   const std::vector<Choice>& Choices() const { return m_choices; }
 
+  // What the files hold, for the administrator: the category, its two
+  // policies and each choice with its mask and the drives it restricts.
+  std::string Outline() const;
+
   // The file texts, CR LF line ends.
   std::string Admx() const;
   std::string Adml() const;

@@ -42,6 +42,8 @@ rc=$?
 [ $rc -eq 77 ] && grep -q '^wine-run: skipped: ' err.txt && { grep '^wine-run: skipped: ' err.txt; exit 77; }
 [ $rc -eq 0 ] || fail "template --out admx: exit $rc: $(cat err.txt)"
 admx=admx/VeskelDrives.admx adml=admx/en-US/VeskelDrives.adml
+tr -d '\r' <out.txt | grep -qx '  Only C and D        67108851  restricts A, B, E-Z; leaves C, D' ||
+  fail "the program's outline does not list the first choice with its mask: $(cat out.txt)"
 for file in "$admx" "$adml"; do
   xmllint --noout "$file" || fail "$file is not well-formed XML"
   if grep -q $'[^\r]$' "$file"; then fail "$file has a line without CR LF"; fi
