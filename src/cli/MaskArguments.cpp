@@ -49,22 +49,18 @@ bool MaskArguments::Parse(const std::vector<std::string>& args, std::string& err
   for (std::size_t i = 0; i < args.size(); ++i) {
     const std::string& arg = args[i];
     if (!CheckArgumentText(arg, i + 1, error)) return false;
+    if (!operandsOnly && IsHelp(arg)) {
+      m_action = MaskAction::Help;
+      return true;
+    }
     if (operandsOnly || !IsOption(arg)) {
       MaskAction action = MaskAction::Decode;
-      if (!operandsOnly && IsHelp(arg)) {
-        m_action = MaskAction::Help;
-        return true;
-      }
       if (!operandsOnly && !m_actionGiven && m_operands.empty() && ActionWord(arg, action)) {
         if (!SetAction(action, arg, error)) return false;
       } else {
         m_operands.push_back(arg);
       }
       continue;
-    }
-    if (IsHelp(arg)) {
-      m_action = MaskAction::Help;
-      return true;
     }
     if (arg == "--") {
       operandsOnly = true;
