@@ -9,6 +9,23 @@ namespace {
 
 const wchar_t kPolicyKey[] = L"Software\\Microsoft\\Windows\\CurrentVersion\\Policies\\Explorer";
 
+// Whether the registry has a single view: a 32-bit program on 32-bit Windows
+// (IsWow64Process missing, as on Windows 2000, or answering no).
+bool HasOneViewOnly() {
+#ifdef _WIN64
+  return false;
+#else
+  using IsWow64ProcessFunction = BOOL(WINAPI*)(HANDLE, PBOOL);
+  const HMODULE kernel = GetModuleHandleW(L"kernel32.dll");
+  const FARPROC found = kernel != nullptr ? GetProcAddress(kernel, "IsWow64Process") : nullptr;
+  if (found == nullptr) return true;
+  const auto isWow64Process =
+      reinterpret_cast<IsWow64ProcessFunction>(reinterpret_cast<void*>(found));
+  BOOL wow64 = FALSE;
+  return !isWow64Process(GetCurrentProcess(), &wow64) || !wow64;
+#endif
+}
+
 // An open registry key, closed when it goes out of scope.
 class RegistryKey {
  public:
@@ -20,10 +37,13 @@ class RegistryKey {
   RegistryKey& operator=(const RegistryKey&) = delete;
 
   // Opens the policy key of the hive for reading in the 64-bit view. Windows
-  // 2000 knows no view flags and refuses them: it is asked again without.
+  // 2000 knows no view flags and may refuse them; a system without a 32-bit
+  // layer has one view only, so there it is asked again without the flag.
+  // Where a 64-bit view exists, a failure is reported, never hidden by a read
+  // of the redirected 32-bit view.
   LONG Open(HKEY hive) {
     LONG result = RegOpenKeyExW(hive, kPolicyKey, 0, KEY_QUERY_VALUE | KEY_WOW64_64KEY, &m_key);
-    if (result == ERROR_ACCESS_DENIED || result == ERROR_INVALID_PARAMETER) {
+    if (result != ERROR_SUCCESS && result != ERROR_FILE_NOT_FOUND && HasOneViewOnly()) {
       result = RegOpenKeyExW(hive, kPolicyKey, 0, KEY_QUERY_VALUE, &m_key);
     }
     if (result != ERROR_SUCCESS) m_key = nullptr;
