@@ -1,12 +1,21 @@
 #include "cli/DriveMaskCli.h"
 
+#include <cerrno>
 #include <cstdint>
+#include <cstdio>
+#include <cstring>
 
 #include "app/DriveMask.h"
+#include "cli/ArgumentText.h"
 #include "cli/DriveSelection.h"
+#include "cli/FileOutput.h"
+#include "cli/LiveRegistry.h"
 #include "cli/MaskArguments.h"
 #include "cli/MaskValueParser.h"
 #include "cli/PolicyFormatter.h"
+#include "cli/PolicyReport.h"
+#include "cli/PolicyTemplate.h"
+#include "cli/RegistryExport.h"
 
 namespace {
 
@@ -51,12 +60,104 @@ bool DecodeValue(const MaskArguments& arguments, std::uint32_t& mask, std::strin
                  std::string& error) {
   const std::vector<std::string>& words = arguments.Operands();
   if (!arguments.ActionGiven() && AllLookLikeDrives(words)) {
-    const std::string drives = JoinWords(words);
+    const std::string drives = EscapedText(JoinWords(words));
     error = "\"" + drives + "\" are drive letters, not a value; write drivemask keep " + drives +
             " (drives to keep visible) or drivemask --hide " + drives + " (drives to hide)";
     return false;
   }
   return MaskValueParser::Parse(JoinWords(words), mask, valueName, error);
+}
+
+// The whole of a file, at most 64 MB (an export of a whole hive is large; one
+// of the policy key is a few hundred bytes).
+bool ReadWholeFile(const std::string& path, std::string& bytes, std::string& error) {
+  const std::size_t kLimit = 64u << 20;
+  std::FILE* file = std::fopen(path.c_str(), "rb");
+  if (file == nullptr) {
+    error = "cannot open " + QuotedText(path) + ": " + std::strerror(errno);
+    return false;
+  }
+  bytes.clear();
+  char buffer[65536];
+  std::size_t got = 0;
+  while ((got = std::fread(buffer, 1, sizeof buffer, file)) > 0 && bytes.size() <= kLimit) {
+    bytes.append(buffer, got);
+  }
+  const bool failed = std::ferror(file) != 0;
+  std::fclose(file);
+  if (failed) {
+    error = "cannot read " + QuotedText(path);
+  } else if (bytes.size() > kLimit) {
+    error = QuotedText(path) + " is larger than 64 MB; export only the Policies\\Explorer key";
+  } else {
+    return true;
+  }
+  return false;
+}
+
+// show: the live registry, or the export named by --from.
+bool Show(const MaskArguments& arguments, std::string& out, std::string& error) {
+  PolicyValues values;
+  std::string source = "the registry of this computer";
+  if (arguments.FromFile().empty()) {
+    if (!LiveRegistry::Read(values, error)) return false;
+  } else {
+    std::string bytes;
+    if (!ReadWholeFile(arguments.FromFile(), bytes, error)) return false;
+    if (!RegistryExport::Read(bytes, values, error)) {
+      error = QuotedText(arguments.FromFile()) + ": " + error;
+      return false;
+    }
+    source = "the export " + arguments.FromFile();
+  }
+  out = PolicyReport::Explain(values, source);
+  return true;
+}
+
+std::string InFolder(const std::string& folder, const std::string& name) {
+  const char last = folder.back();
+  return last == '/' || last == '\\' ? folder + name : folder + "/" + name;
+}
+
+// template: the files, and on standard output what was written and where it
+// goes. Returns the exit code.
+int Template(const MaskArguments& arguments, std::string& out, std::string& error) {
+  const bool adm = arguments.Options().format == OutputFormat::AdmFile;
+  const bool machine = arguments.Options().hive == RegistryHive::LocalMachine;
+  PolicyTemplate policies;
+  policies.SetMachine(machine);
+  for (const std::string& choice : arguments.Choices()) {
+    if (!policies.AddChoice(choice, adm, error)) return DriveMaskCli::kExitBadInput;
+  }
+  const std::string& folder = arguments.OutDirectory();
+  const std::string admlFolder = InFolder(folder, PolicyTemplate::kAdmlFolder);
+  std::vector<std::pair<std::string, std::string>> files;
+  if (adm) {
+    files.emplace_back(InFolder(folder, PolicyTemplate::kAdmName), policies.Adm());
+  } else {
+    files.emplace_back(InFolder(folder, PolicyTemplate::kAdmxName), policies.Admx());
+    files.emplace_back(InFolder(admlFolder, PolicyTemplate::kAdmlName), policies.Adml());
+  }
+  if (!MakeFolder(folder, error) || (!adm && !MakeFolder(admlFolder, error)) ||
+      !WriteFiles(files, error)) {
+    return DriveMaskCli::kExitOutputFailed;
+  }
+
+  std::string text = "Wrote " + files[0].first + "\n";
+  if (!adm) text += "  and " + files[1].first + "\n";
+  text += policies.Outline();
+  if (adm) {
+    text +=
+        "In the Group Policy editor, right-click Administrative Templates, choose\n"
+        "Add/Remove Templates and add VeskelDrives.adm.\n";
+  } else {
+    text +=
+        "Copy VeskelDrives.admx into C:\\Windows\\PolicyDefinitions (or the central store,\n"
+        "\\\\DOMAIN\\SYSVOL\\DOMAIN\\Policies\\PolicyDefinitions) and VeskelDrives.adml into\n"
+        "its en-US folder; the policies appear under Administrative Templates.\n";
+  }
+  out = text;
+  return DriveMaskCli::kExitSuccess;
 }
 
 }  // namespace
@@ -73,12 +174,30 @@ int DriveMaskCli::Run(const std::vector<std::string>& args, std::string& out, st
     out = Usage();
     return kExitSuccess;
   }
+  if (ok && arguments.Action() == MaskAction::Template) {
+    std::string text;
+    const int code = Template(arguments, text, error);
+    if (code == kExitSuccess) {
+      out = text;
+    } else {
+      err = ErrorLine(error);
+    }
+    return code;
+  }
+  if (ok && arguments.Action() == MaskAction::Show) {
+    std::string report;
+    if (Show(arguments, report, error)) {
+      out = report;
+      return kExitSuccess;
+    }
+    ok = false;
+  }
   if (ok) {
     ok = arguments.Action() == MaskAction::Decode ? DecodeValue(arguments, mask, valueName, error)
                                                   : EncodeDrives(arguments, mask, error);
   }
   if (!ok) {
-    err = "drivemask: error: " + error + "\n";
+    err = ErrorLine(error);
     return kExitBadInput;
   }
 
@@ -91,10 +210,22 @@ int DriveMaskCli::Run(const std::vector<std::string>& args, std::string& out, st
   return kExitSuccess;
 }
 
+std::string DriveMaskCli::ErrorLine(const std::string& message) {
+  std::string line = "drivemask: error: ";
+  for (char c : message) {
+    const unsigned char byte = static_cast<unsigned char>(c);
+    line += byte < 0x20 || byte >= 0x7F ? EscapedText(std::string(1, c)) : std::string(1, c);
+  }
+  return line + "\n";
+}
+
 std::string DriveMaskCli::Usage() {
   return "Usage: drivemask keep DRIVE... [OPTIONS]    keep these drives, hide the rest\n"
          "       drivemask hide DRIVE... [OPTIONS]    hide these drives (or --hide)\n"
          "       drivemask [decode] VALUE [OPTIONS]   show which drives a mask hides\n"
+         "       drivemask show [--from FILE.reg]     explain the policy the registry holds\n"
+         "       drivemask template --choice LABEL=DRIVES... --out DIR [--format adm-file]\n"
+         "                                            write template files with your choices\n"
          "\n"
          "Works out the Explorer drive policy values NoDrives (hides drives) and\n"
          "NoViewOnDrive (prevents access to drives), REG_DWORD values under\n"
@@ -110,6 +241,16 @@ std::string DriveMaskCli::Usage() {
          "        (<decimal value=\"67108851\" />) or a reg query line\n"
          "        (NoDrives REG_DWORD 0x3fffff3). Quote a value that holds spaces.\n"
          "\n"
+         "show    reads NoDrives and NoViewOnDrive of HKLM and HKCU (on Windows), or of\n"
+         "        a registry export (--from FILE.reg, on any system), and explains them:\n"
+         "        type, raw value, the drives hidden or blocked, and which one applies.\n"
+         "\n"
+         "template writes VeskelDrives.admx and en-US/VeskelDrives.adml into DIR (or,\n"
+         "        with --format adm-file, VeskelDrives.adm): a category with two policies,\n"
+         "        hide drives (NoDrives) and prevent access (NoViewOnDrive), each offering\n"
+         "        the choices; DRIVES are the drives that stay, as for keep\n"
+         "        (--choice \"Only C and D=C,D\"). --hive HKLM makes them computer policies.\n"
+         "\n"
          "Options:\n"
          "  --format FORMAT  plain       explained, with where each form goes (default)\n"
          "                   reg         a .reg file (8 hex digits: dword:03fffff3)\n"
@@ -117,10 +258,14 @@ std::string DriveMaskCli::Usage() {
          "                   powershell  a PowerShell line (decimal)\n"
          "                   adm         an ADM ITEMLIST entry and its [strings] line\n"
          "                   admx        an ADMX <item> and its ADML <string>\n"
+         "                   adm-file    template: one ADM file instead of ADMX and ADML\n"
          "  --value NAME     NoDrives (default), NoViewOnDrive or both; a decoded .reg or\n"
          "                   reg query line keeps the value it names\n"
          "  --hive HIVE      HKCU (default, the user's policy) or HKLM (every user)\n"
-         "  -h, --help       show this help\n"
+         "  --from FILE      show: read this registry export instead of the registry\n"
+         "  --choice L=D     template: one choice, its label and drives (repeat it)\n"
+         "  --out DIR        template: the folder for the files\n"
+         "  -h, --help, /?   show this help\n"
          "\n"
          "Examples:\n"
          "  drivemask keep C D                   hide every drive but C: and D:\n"
@@ -129,7 +274,13 @@ std::string DriveMaskCli::Usage() {
          "  drivemask keep C --value both --hive HKLM --format regadd\n"
          "  drivemask 0x3fffff3                  which drives does this hide?\n"
          "  drivemask decode NoDrives=dword:03fffff3 --format adm\n"
+         "  drivemask show --from exported.reg   what does this export set?\n"
+         "  drivemask template --choice \"Only C and D=C,D\" --choice \"Office=C-F X\" --out gpo\n"
          "\n"
-         "Exit status: 0 on success; 2 on bad input, with one error line on standard\n"
-         "error and nothing on standard output.\n";
+         "Arguments are printable ASCII only; anything else (a look-alike letter, a\n"
+         "control character) is bad input. \"--\" ends the options.\n"
+         "\n"
+         "Exit status: 0 on success; 2 on bad input; 3 when the output or the files of\n"
+         "template could not be written (disk full, output closed). On 2 and 3 standard\n"
+         "error holds one error line and standard output nothing.\n";
 }

@@ -2,6 +2,8 @@
 
 #include <cctype>
 
+#include "cli/ArgumentText.h"
+
 namespace {
 
 // Reads "C", "c", "C:" or "c:" into a drive index 0..25; -1 for anything else.
@@ -23,13 +25,27 @@ std::string Lower(std::string text) {
 
 bool DriveSelection::Add(const std::string& word, std::string& error) {
   DriveTicks selected = m_selected;
+  bool named = false;
   std::string::size_type start = 0;
   while (start <= word.size()) {
     std::string::size_type comma = word.find(',', start);
     if (comma == std::string::npos) comma = word.size();
-    const std::string piece = word.substr(start, comma - start);
+    // Spaces around a piece are allowed: "C, D" reaches us as one word.
+    std::string::size_type first = start;
+    std::string::size_type last = comma;
+    while (first < last && word[first] == ' ') ++first;
+    while (last > first && word[last - 1] == ' ') --last;
+    const std::string piece = word.substr(first, last - first);
     if (!piece.empty() && !AddPiece(piece, selected, error)) return false;
+    named = named || !piece.empty();
     start = comma + 1;
+  }
+  // An empty list is most often an empty script variable: reading it as "no
+  // drive" would give the most extreme mask of all.
+  if (!named) {
+    error = "the drive list " + QuotedText(word) +
+            " is empty; name drives such as C D or C-F, or say all or none";
+    return false;
   }
   m_selected = selected;
   m_hasWords = true;
@@ -50,11 +66,11 @@ bool DriveSelection::AddPiece(const std::string& piece, DriveTicks& selected,
     const int first = DriveIndex(piece.substr(0, dash));
     const int last = DriveIndex(piece.substr(dash + 1));
     if (first < 0 || last < 0) {
-      error = "\"" + piece + "\" is not a drive range; write a range as C-F";
+      error = QuotedText(piece) + " is not a drive range; write a range as C-F";
       return false;
     }
     if (first > last) {
-      error = "the drive range \"" + piece + "\" runs backwards; write it as " +
+      error = "the drive range " + QuotedText(piece) + " runs backwards; write it as " +
               static_cast<char>('A' + last) + "-" + static_cast<char>('A' + first);
       return false;
     }
@@ -64,9 +80,8 @@ bool DriveSelection::AddPiece(const std::string& piece, DriveTicks& selected,
 
   const int index = DriveIndex(piece);
   if (index < 0) {
-    error = "\"" + piece +
-            "\" is not a drive letter; drives are A to Z, written as C, c:, a range C-F, all or "
-            "none";
+    error = QuotedText(piece) +
+            " is not a drive letter; drives are A to Z, written as C, c:, a range C-F, all or none";
     return false;
   }
   selected[index] = true;

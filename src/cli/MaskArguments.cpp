@@ -2,6 +2,8 @@
 
 #include <cctype>
 
+#include "cli/ArgumentText.h"
+
 namespace {
 
 std::string Lower(std::string text) {
@@ -14,27 +16,46 @@ bool IsOption(const std::string& word) {
   return word.size() > 1 && word[0] == '-' && !std::isdigit(static_cast<unsigned char>(word[1]));
 }
 
+bool IsHelp(const std::string& word) { return word == "--help" || word == "-h" || word == "/?"; }
+
+// Options that take the next argument as their value (or --option=value).
+bool TakesValue(const std::string& option) {
+  return option == "--format" || option == "--value" || option == "--hive" || option == "--from" ||
+         option == "--choice" || option == "--out";
+}
+
+bool ActionWord(const std::string& word, MaskAction& action) {
+  const std::string lower = Lower(word);
+  if (lower == "keep") {
+    action = MaskAction::Keep;
+  } else if (lower == "hide") {
+    action = MaskAction::Hide;
+  } else if (lower == "decode") {
+    action = MaskAction::Decode;
+  } else if (lower == "show") {
+    action = MaskAction::Show;
+  } else if (lower == "template") {
+    action = MaskAction::Template;
+  } else {
+    return false;
+  }
+  return true;
+}
+
 }  // namespace
 
 bool MaskArguments::Parse(const std::vector<std::string>& args, std::string& error) {
-  for (const std::string& arg : args) {
-    if (arg == "--help" || arg == "-h" || arg == "/?") {
-      m_action = MaskAction::Help;
-      m_actionGiven = true;
-      return true;
-    }
-  }
-
   bool operandsOnly = false;
   for (std::size_t i = 0; i < args.size(); ++i) {
     const std::string& arg = args[i];
+    if (!CheckArgumentText(arg, i + 1, error)) return false;
+    if (!operandsOnly && IsHelp(arg)) {
+      m_action = MaskAction::Help;
+      return true;
+    }
     if (operandsOnly || !IsOption(arg)) {
-      const std::string word = Lower(arg);
-      if (!operandsOnly && !m_actionGiven && m_operands.empty() &&
-          (word == "keep" || word == "hide" || word == "decode")) {
-        const MaskAction action = word == "keep"   ? MaskAction::Keep
-                                  : word == "hide" ? MaskAction::Hide
-                                                   : MaskAction::Decode;
+      MaskAction action = MaskAction::Decode;
+      if (!operandsOnly && !m_actionGiven && m_operands.empty() && ActionWord(arg, action)) {
         if (!SetAction(action, arg, error)) return false;
       } else {
         m_operands.push_back(arg);
@@ -56,12 +77,13 @@ bool MaskArguments::Parse(const std::vector<std::string>& args, std::string& err
       if (equals != std::string::npos) {
         option = arg.substr(0, equals);
         value = arg.substr(equals + 1);
-      } else if (arg == "--format" || arg == "--value" || arg == "--hive") {
+      } else if (TakesValue(arg)) {
         if (i + 1 >= args.size()) {
           error = arg + " needs a value";
           return false;
         }
         value = args[++i];
+        if (!CheckArgumentText(value, i + 1, error)) return false;
       }
       if (!SetOption(option, value, error)) return false;
     }
@@ -71,16 +93,48 @@ bool MaskArguments::Parse(const std::vector<std::string>& args, std::string& err
     error = "nothing to do; give drives (keep C D, --hide A B) or a value to decode (try --help)";
     return false;
   }
-  return true;
+  return CheckCombination(error);
+}
+
+bool MaskArguments::CheckCombination(std::string& error) const {
+  const bool show = m_action == MaskAction::Show;
+  const bool makeTemplate = m_action == MaskAction::Template;
+  if (!m_fromFile.empty() && !show) {
+    error = "--from goes with show (drivemask show --from FILE)";
+  } else if ((!m_choices.empty() || !m_outDirectory.empty()) && !makeTemplate) {
+    error = "--choice and --out go with template (drivemask template --choice ... --out DIR)";
+  } else if ((show || makeTemplate) && !m_operands.empty()) {
+    error = std::string(show ? "show" : "template") + " takes no drives or values, but got " +
+            QuotedText(m_operands.front()) +
+            (show ? "; write drivemask show, or show --from FILE"
+                  : "; give each choice as --choice \"LABEL=DRIVES\"");
+  } else if (show && (m_formatGiven || m_valueNamesGiven || m_hiveGiven)) {
+    error = "show takes no --format, --value or --hive: it explains both values in both hives";
+  } else if (makeTemplate && m_formatGiven && m_options.format != OutputFormat::Admx &&
+             m_options.format != OutputFormat::AdmFile) {
+    error = "template writes admx (ADMX and ADML files, the default) or adm-file (an ADM file)";
+  } else if (!makeTemplate && m_options.format == OutputFormat::AdmFile) {
+    error = "--format adm-file writes a whole template: use it with template";
+  } else if (makeTemplate && m_valueNamesGiven) {
+    error = "template always holds both policies, NoDrives and NoViewOnDrive; drop --value";
+  } else if (makeTemplate && m_choices.empty()) {
+    error = "template needs choices, such as --choice \"Only C and D=C,D\" (LABEL=DRIVES)";
+  } else if (makeTemplate && m_outDirectory.empty()) {
+    error = "template needs --out DIR, the folder to write the template files into";
+  } else {
+    return true;
+  }
+  return false;
 }
 
 bool MaskArguments::SetAction(MaskAction action, const std::string& word, std::string& error) {
   if (m_actionGiven && m_action != action) {
-    error = "\"" + word + "\" conflicts with an earlier keep, hide or decode; give only one";
+    error = QuotedText(word) +
+            " conflicts with an earlier keep, hide, decode, show or template; give only one";
     return false;
   }
   if (!m_actionGiven && !m_operands.empty()) {
-    error = "\"" + word + "\" must come before \"" + m_operands.front() + "\"";
+    error = QuotedText(word) + " must come before " + QuotedText(m_operands.front());
     return false;
   }
   m_action = action;
@@ -88,27 +142,39 @@ bool MaskArguments::SetAction(MaskAction action, const std::string& word, std::s
   return true;
 }
 
+bool MaskArguments::SetFormat(const std::string& value, std::string& error) {
+  static const struct {
+    const char* name;
+    OutputFormat format;
+  } kFormats[] = {
+      {"plain", OutputFormat::Plain},
+      {"reg", OutputFormat::RegFile},
+      {"regadd", OutputFormat::RegAdd},
+      {"reg-add", OutputFormat::RegAdd},
+      {"powershell", OutputFormat::PowerShell},
+      {"ps", OutputFormat::PowerShell},
+      {"adm", OutputFormat::Adm},
+      {"admx", OutputFormat::Admx},
+      {"adm-file", OutputFormat::AdmFile},
+  };
+  const std::string lower = Lower(value);
+  for (const auto& entry : kFormats) {
+    if (lower == entry.name) {
+      m_options.format = entry.format;
+      m_formatGiven = true;
+      return true;
+    }
+  }
+  error = "unknown format " + QuotedText(value) +
+          "; choose plain, reg, regadd, powershell, adm or admx (template: admx or adm-file)";
+  return false;
+}
+
 bool MaskArguments::SetOption(const std::string& option, const std::string& value,
                               std::string& error) {
   const std::string lower = Lower(value);
   if (option == "--format") {
-    if (lower == "plain") {
-      m_options.format = OutputFormat::Plain;
-    } else if (lower == "reg") {
-      m_options.format = OutputFormat::RegFile;
-    } else if (lower == "regadd" || lower == "reg-add") {
-      m_options.format = OutputFormat::RegAdd;
-    } else if (lower == "powershell" || lower == "ps") {
-      m_options.format = OutputFormat::PowerShell;
-    } else if (lower == "adm") {
-      m_options.format = OutputFormat::Adm;
-    } else if (lower == "admx") {
-      m_options.format = OutputFormat::Admx;
-    } else {
-      error =
-          "unknown format \"" + value + "\"; choose plain, reg, regadd, powershell, adm or admx";
-      return false;
-    }
+    return SetFormat(value, error);
   } else if (option == "--value") {
     if (lower == "nodrives") {
       m_options.noDrives = true;
@@ -120,7 +186,8 @@ bool MaskArguments::SetOption(const std::string& option, const std::string& valu
       m_options.noDrives = true;
       m_options.noViewOnDrive = true;
     } else {
-      error = "unknown registry value \"" + value + "\"; choose NoDrives, NoViewOnDrive or both";
+      error = "unknown registry value " + QuotedText(value) +
+              "; choose NoDrives, NoViewOnDrive or both";
       return false;
     }
     m_valueNamesGiven = true;
@@ -130,11 +197,20 @@ bool MaskArguments::SetOption(const std::string& option, const std::string& valu
     } else if (lower == "hklm" || lower == "hkey_local_machine") {
       m_options.hive = RegistryHive::LocalMachine;
     } else {
-      error = "unknown hive \"" + value + "\"; choose HKCU or HKLM";
+      error = "unknown hive " + QuotedText(value) + "; choose HKCU or HKLM";
       return false;
     }
+    m_hiveGiven = true;
+  } else if (option == "--from" || option == "--out") {
+    if (value.empty()) {
+      error = option + " needs a " + (option == "--from" ? "file" : "folder") + " name";
+      return false;
+    }
+    (option == "--from" ? m_fromFile : m_outDirectory) = value;
+  } else if (option == "--choice") {
+    m_choices.push_back(value);
   } else {
-    error = "unknown option \"" + option + "\" (try --help)";
+    error = "unknown option " + QuotedText(option) + " (try --help)";
     return false;
   }
   return true;

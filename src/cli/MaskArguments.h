@@ -7,20 +7,27 @@
 
 // What the command line asks for.
 enum class MaskAction {
-  Help,    // --help: print the usage
-  Keep,    // keep DRIVE...: the drives that stay visible
-  Hide,    // hide DRIVE... or --hide DRIVE...: the drives to hide
-  Decode,  // decode VALUE, or a bare VALUE: a mask back into drive letters
+  Help,      // --help: print the usage
+  Keep,      // keep DRIVE...: the drives that stay visible
+  Hide,      // hide DRIVE... or --hide DRIVE...: the drives to hide
+  Decode,    // decode VALUE, or a bare VALUE: a mask back into drive letters
+  Show,      // show [--from FILE]: the drive policy set in the registry, explained
+  Template,  // template --choice LABEL=DRIVES... --out DIR: template files
 };
 
 // The drivemask command line: one action, its operands and the output options.
 //   drivemask keep C D
 //   drivemask --hide A B --format reg --value both --hive HKLM
 //   drivemask decode "\"NoDrives\"=dword:03fffff3"
+//   drivemask show --from exported.reg
+//   drivemask template --choice "Only C and D=C,D" --out policies
+// Arguments are read in order: the first bad one is the error, even when a
+// --help follows it; "--" ends the options.
 class MaskArguments {
  public:
   // Reads the arguments that follow the program name. On a bad argument
-  // returns false with a one-line message naming it.
+  // returns false with a one-line message naming it; an argument that holds
+  // anything but printable ASCII is a bad argument.
   bool Parse(const std::vector<std::string>& args, std::string& error);
 
   MaskAction Action() const { return m_action; }
@@ -33,14 +40,28 @@ class MaskArguments {
   // Whether the action was given (keep, hide, decode) or inferred from a bare
   // value.
   bool ActionGiven() const { return m_actionGiven; }
+  // Whether --format was given.
+  bool FormatGiven() const { return m_formatGiven; }
+  // show --from FILE: the registry export to read; empty for the live registry.
+  const std::string& FromFile() const { return m_fromFile; }
+  // template: the --choice arguments, LABEL=DRIVES, in order, and --out DIR.
+  const std::vector<std::string>& Choices() const { return m_choices; }
+  const std::string& OutDirectory() const { return m_outDirectory; }
 
  private:
   bool SetAction(MaskAction action, const std::string& word, std::string& error);
   bool SetOption(const std::string& option, const std::string& value, std::string& error);
+  bool SetFormat(const std::string& value, std::string& error);
+  bool CheckCombination(std::string& error) const;
 
   MaskAction m_action = MaskAction::Decode;
   bool m_actionGiven = false;
   std::vector<std::string> m_operands;
   OutputOptions m_options;
   bool m_valueNamesGiven = false;
+  bool m_formatGiven = false;
+  bool m_hiveGiven = false;
+  std::string m_fromFile;
+  std::vector<std::string> m_choices;
+  std::string m_outDirectory;
 };

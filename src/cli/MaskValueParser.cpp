@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "app/DriveMask.h"
+#include "cli/ArgumentText.h"
 
 namespace {
 
@@ -20,12 +21,6 @@ std::string Trim(const std::string& text) {
 std::string Lower(std::string text) {
   for (char& c : text) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
   return text;
-}
-
-// The text as it appears in a message: in double quotes, or in single quotes
-// when it holds double quotes itself (a .reg line).
-std::string Quote(const std::string& text) {
-  return text.find('"') == std::string::npos ? "\"" + text + "\"" : "'" + text + "'";
 }
 
 bool StartsWithNoCase(const std::string& text, const std::string& prefix) {
@@ -67,8 +62,8 @@ bool PolicyValueName(const std::string& name, std::string& canonical, std::strin
   } else if (lower == "noviewondrive") {
     canonical = "NoViewOnDrive";
   } else {
-    error = "the value is named \"" + name +
-            "\"; the drive policy values are NoDrives and NoViewOnDrive";
+    error = "the value is named " + QuotedText(name) +
+            "; the drive policy values are NoDrives and NoViewOnDrive";
     return false;
   }
   return true;
@@ -78,12 +73,12 @@ bool PolicyValueName(const std::string& name, std::string& canonical, std::strin
 bool ParseRegDword(const std::string& digits, const std::string& whole, std::uint64_t& value,
                    std::string& error) {
   if (digits.empty()) {
-    error = Quote(whole) + " has no hex digits after dword:";
+    error = QuotedText(whole) + " has no hex digits after dword:";
     return false;
   }
   for (char c : digits) {
     if (HexDigit(c) < 0) {
-      error = Quote(whole) + ": a .reg dword takes hex digits only, as in dword:03fffff3";
+      error = QuotedText(whole) + ": a .reg dword takes hex digits only, as in dword:03fffff3";
       return false;
     }
   }
@@ -93,7 +88,7 @@ bool ParseRegDword(const std::string& digits, const std::string& whole, std::uin
     if (MaskValueParser::ParseNumber("0x" + digits, wide, ignored)) {
       if (!MaskValueParser::CheckDriveBits(whole, wide, error)) return false;
     }
-    error = Quote(whole) + " has " + std::to_string(digits.size()) +
+    error = QuotedText(whole) + " has " + std::to_string(digits.size()) +
             " hex digits; a .reg dword has at most 8";
     return false;
   }
@@ -113,7 +108,7 @@ bool ParseRegLine(const std::string& line, std::uint64_t& value, std::string& na
   if (line[0] == '"') {
     const std::string::size_type close = line.find('"', 1);
     if (close == std::string::npos) {
-      error = Quote(line) + expected;
+      error = QuotedText(line) + expected;
       return false;
     }
     written = line.substr(1, close - 1);
@@ -124,12 +119,12 @@ bool ParseRegLine(const std::string& line, std::uint64_t& value, std::string& na
     rest = line.substr(equals);
   }
   if (rest.empty() || rest[0] != '=') {
-    error = Quote(line) + expected;
+    error = QuotedText(line) + expected;
     return false;
   }
   rest = Trim(rest.substr(1));
   if (!StartsWithNoCase(rest, "dword:")) {
-    error = Quote(line) + " does not hold a dword; expected \"NoDrives\"=dword:03fffff3";
+    error = QuotedText(line) + " does not hold a dword; expected \"NoDrives\"=dword:03fffff3";
     return false;
   }
   if (!PolicyValueName(written, name, error)) return false;
@@ -141,12 +136,13 @@ bool ParseAdmLine(const std::string& line, std::string::size_type at, std::uint6
                   std::string& error) {
   const std::string number = Trim(line.substr(at + 13));
   if (number.empty()) {
-    error = Quote(line) + " has no number after VALUE NUMERIC";
+    error = QuotedText(line) + " has no number after VALUE NUMERIC";
     return false;
   }
   for (char c : number) {
     if (c < '0' || c > '9') {
-      error = Quote(line) + ": VALUE NUMERIC takes a decimal number, as in VALUE NUMERIC 67108851";
+      error =
+          QuotedText(line) + ": VALUE NUMERIC takes a decimal number, as in VALUE NUMERIC 67108851";
       return false;
     }
   }
@@ -158,19 +154,19 @@ bool ParseAdmxElement(const std::string& line, std::uint64_t& value, std::string
   const char* const expected = "; expected <decimal value=\"67108851\" />";
   const std::string::size_type attribute = line.find("value=");
   if (attribute == std::string::npos || line.back() != '>' || attribute + 6 >= line.size()) {
-    error = Quote(line) + " is not an ADMX value element" + expected;
+    error = QuotedText(line) + " is not an ADMX value element" + expected;
     return false;
   }
   const char quote = line[attribute + 6];
   const std::string::size_type end = line.find(quote, attribute + 7);
   if ((quote != '"' && quote != '\'') || end == std::string::npos) {
-    error = Quote(line) + " is not an ADMX value element" + expected;
+    error = QuotedText(line) + " is not an ADMX value element" + expected;
     return false;
   }
   const std::string number = line.substr(attribute + 7, end - attribute - 7);
   for (char c : number) {
     if (c < '0' || c > '9') {
-      error = Quote(line) + ": an ADMX <decimal> value takes a decimal number" + expected;
+      error = QuotedText(line) + ": an ADMX <decimal> value takes a decimal number" + expected;
       return false;
     }
   }
@@ -203,7 +199,7 @@ bool MaskValueParser::Parse(const std::string& text, std::uint32_t& mask, std::s
   } else if (words.size() == 3 && Lower(words[1]) == "reg_dword") {
     parsed = PolicyValueName(words[0], name, error) && ParseNumber(words[2], value, error);
   } else if (words.size() > 1) {
-    error = Quote(line) + " is not a value; " + kForms;
+    error = QuotedText(line) + " is not a value; " + kForms;
     return false;
   } else {
     parsed = ParseNumber(line, value, error);
@@ -220,7 +216,7 @@ bool MaskValueParser::ParseNumber(const std::string& text, std::uint64_t& value,
   const std::string digits = hex ? text.substr(2) : text;
   const unsigned base = hex ? 16 : 10;
   if (digits.empty() || text == "0x" || text == "0X") {
-    error = Quote(text) + " is not a number; " + kForms;
+    error = QuotedText(text) + " is not a number; " + kForms;
     return false;
   }
   // Digits that are all hexadecimal, some of them letters, are a hex value
@@ -237,17 +233,17 @@ bool MaskValueParser::ParseNumber(const std::string& text, std::uint64_t& value,
     if (digit < 0 || static_cast<unsigned>(digit) >= base) {
       if (text.size() > 1 && text[0] == '-' &&
           text.find_first_not_of("0123456789", 1) == std::string::npos) {
-        error = Quote(text) + " is negative; a drive mask is 0 to 67108863 (0x3ffffff)";
+        error = QuotedText(text) + " is negative; a drive mask is 0 to 67108863 (0x3ffffff)";
       } else if (!hex && allHex && !allDecimal) {
-        error =
-            Quote(text) + " is not a decimal number; write hexadecimal with 0x, as in 0x" + text;
+        error = QuotedText(text) + " is not a decimal number; write hexadecimal with 0x, as in 0x" +
+                EscapedText(text);
       } else {
-        error = Quote(text) + " is not a number; " + kForms;
+        error = QuotedText(text) + " is not a number; " + kForms;
       }
       return false;
     }
     if (result > (UINT64_MAX - static_cast<unsigned>(digit)) / base) {
-      error = Quote(text) + " is far too large for a drive mask (at most 67108863, 0x3ffffff)";
+      error = QuotedText(text) + " is far too large for a drive mask (at most 67108863, 0x3ffffff)";
       return false;
     }
     result = result * base + static_cast<unsigned>(digit);
@@ -259,7 +255,7 @@ bool MaskValueParser::ParseNumber(const std::string& text, std::uint64_t& value,
 bool MaskValueParser::CheckDriveBits(const std::string& text, std::uint64_t value,
                                      std::string& error) {
   if ((value & ~std::uint64_t{kAllDrivesMask}) == 0) return true;
-  error = Quote(text) + " sets " + DescribeBitsAboveZ(value) +
+  error = QuotedText(text) + " sets " + DescribeBitsAboveZ(value) +
           ", above Z: (bit 25); a drive mask has only bits 0 (A:) to 25 (Z:), at most 67108863 "
           "(0x3ffffff)";
   if (value > 0xFFFFFFFFu) error += ", and this value does not even fit a 32-bit DWORD";

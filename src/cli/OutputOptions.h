@@ -8,7 +8,8 @@ enum class OutputFormat {
   RegAdd,      // reg add command lines (cmd.exe or a batch file)
   PowerShell,  // one PowerShell line
   Adm,         // ADM ITEMLIST entries and their [strings] line
-  Admx,        // an ADMX <item> and its ADML <string>
+  Admx,        // an ADMX <item> and its ADML <string>; for template, ADMX and ADML files
+  AdmFile,     // template: a complete classic ADM template file
 };
 
 enum class RegistryHive {

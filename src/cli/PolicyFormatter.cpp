@@ -53,6 +53,7 @@ std::string PolicyFormatter::Format(const OutputOptions& options) const {
     case OutputFormat::Admx:
       return Admx(options);
     case OutputFormat::Plain:
+    case OutputFormat::AdmFile:  // whole template files: TemplateFiles
       break;
   }
   return Plain(options);

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <fstream>
 #include <sstream>
 
@@ -194,4 +195,105 @@ TEST(DriveMaskCli, BadInputGivesOneErrorLineAndNothingElse) {
   ExpectBadInput({"keep", "C", "--hive", "HKU"}, "unknown hive \"HKU\"");
   ExpectBadInput({"keep", "C", "--verbose"}, "unknown option \"--verbose\"");
   ExpectBadInput({"C", "keep"}, "\"C keep\" is not a value");
+}
+
+TEST(DriveMaskCli, ShowExplainsARegistryExport) {
+  // Each hive, each kind of value: a DWORD, a REG_SZ and a short REG_BINARY
+  // that Explorer ignores, a 4-byte REG_BINARY it reads, bits above Z:.
+  const char* const file = "drivemask_show_test.reg";
+  {
+    std::ofstream reg(file, std::ios::binary);
+    reg << "REGEDIT4\r\n\r\n"
+           "[HKEY_LOCAL_MACHINE\\SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Policies\\Explorer]"
+           "\r\n\"NoDrives\"=\"67108851\"\r\n\"NoViewOnDrive\"=dword:ffffffff\r\n\r\n"
+           "[HKEY_CURRENT_USER\\Software\\Microsoft\\Windows\\CurrentVersion\\Policies\\Explorer]"
+           "\r\n\"NoDrives\"=dword:03fffff3\r\n\"NoViewOnDrive\"=hex:04,00,00,00\r\n";
+  }
+  const CliRun run = RunCli({"show", "--from", file});
+  EXPECT_EQ(run.code, 0) << run.err;
+  EXPECT_EQ(run.out, ReadExpected("show_from_export.txt"));
+  {
+    std::ofstream reg(file, std::ios::binary);
+    reg << "REGEDIT4\n[HKEY_CURRENT_USER\\Software\\Microsoft\\Windows\\CurrentVersion\\"
+           "Policies\\Explorer]\n\"NoDrives\"=hex:03,00\n";
+  }
+  const CliRun partial = RunCli({"show", "--from", file});
+  EXPECT_NE(partial.out.find("  HKEY_LOCAL_MACHINE    not in this export\n"), std::string::npos)
+      << partial.out;
+  EXPECT_NE(partial.out.find("REG_BINARY of 2 bytes, 03 00: ignored by Explorer"),
+            std::string::npos)
+      << partial.out;
+  std::remove(file);
+
+  ExpectBadInput({"show", "--from", "no-such-file.reg"}, "cannot open \"no-such-file.reg\"");
+  ExpectBadInput({"show", "--from", ""}, "--from needs a file name");
+  ExpectBadInput({"show", "C"}, "show takes no drives or values");
+  ExpectBadInput({"show", "--format", "reg"}, "show takes no --format");
+  ExpectBadInput({"keep", "C", "--from", "x.reg"}, "--from goes with show");
+#ifndef _WIN32
+  ExpectBadInput({"show"}, "show reads the registry of Windows");
+#endif
+}
+
+TEST(DriveMaskCli, TemplateRefusesChoicesItCannotWriteFaithfully) {
+  const std::vector<std::string> good = {"template", "--choice", "A=C", "--out", "unused"};
+  const struct {
+    std::vector<std::string> more;
+    const char* mentions;
+  } cases[] = {
+      {{"--choice", "C,D"}, "the choice \"C,D\" has no ="},
+      {{"--choice", " =C"}, "has no label"},
+      {{"--choice", "Only C="}, "names no drives"},
+      {{"--choice", "Only C=, ,"}, "the drive list \",\" is empty"},
+      {{"--choice", "Bad=C Q1"}, "\"Q1\" is not a drive letter"},
+      {{"--choice", "a=D"}, "two choices are labelled \"a\""},
+      {{"--choice", "Same=c:"}, "the choices \"A\" and \"Same\" give the same mask, 67108859"},
+      {{"--choice", std::string(101, 'L') + "=D"}, "longer than 100 characters"},
+      {{"--choice", "Say \"hi\"=D", "--format", "adm-file"}, "double quote or a backslash"},
+      {{"--choice", "C:\\ only=D", "--format", "adm-file"}, "double quote or a backslash"},
+      {{"--format", "reg"}, "template writes admx"},
+      {{"--value", "both"}, "drop --value"},
+      {{"C"}, "template takes no drives or values"},
+  };
+  for (const auto& c : cases) {
+    std::vector<std::string> args = good;
+    args.insert(args.end(), c.more.begin(), c.more.end());
+    ExpectBadInput(args, c.mentions);
+  }
+  ExpectBadInput({"template", "--out", "x"}, "template needs choices");
+  ExpectBadInput({"template", "--choice", "A=C"}, "template needs --out DIR");
+  ExpectBadInput({"keep", "C", "--choice", "A=C"}, "--choice and --out go with template");
+  ExpectBadInput({"keep", "C", "--format", "adm-file"}, "use it with template");
+
+  // A folder that cannot be made is an output failure, and nothing is written.
+  const char* const blocker = "drivemask_template_blocker";
+  std::ofstream(blocker) << "a file, not a folder";
+  const CliRun blocked = RunCli({"template", "--choice", "A=C", "--out", blocker});
+  EXPECT_EQ(blocked.code, DriveMaskCli::kExitOutputFailed) << blocked.err;
+  EXPECT_EQ(blocked.out, "");
+  EXPECT_NE(blocked.err.find("cannot make the folder \"drivemask_template_blocker\""),
+            std::string::npos)
+      << blocked.err;
+  std::remove(blocker);
+}
+
+TEST(DriveMaskCli, CarelessOrHostileArgumentsAreRefused) {
+  // An empty script variable must not hide every drive.
+  ExpectBadInput({"keep", ""}, "the drive list \"\" is empty");
+  ExpectBadInput({"keep", ",,,"}, "the drive list \",,,\" is empty");
+  ExpectBadInput({"hide", "C", " , "}, "the drive list \" , \" is empty");
+  ExpectBadInput({""}, "no value given");
+  // Look-alike characters and control characters, wherever they stand.
+  ExpectBadInput({"keep", "\xef\xbc\xa3"}, "argument 2, \"\\uFF23\"");
+  ExpectBadInput({"keep", "C", "\xef\xbc\x8d\xef\xbc\x8dvalue", "both"}, "argument 3");
+  ExpectBadInput({"keep", "C", "--format", "reg\n"}, "argument 4, \"reg\\n\"");
+  ExpectBadInput({"--hive=hk\x1b[0mlm", "keep", "C"}, "argument 1, \"--hive=hk\\x1b[0mlm\"");
+  const CliRun longRun = RunCli({"keep", std::string(100000, 'A')});
+  EXPECT_LT(longRun.err.size(), 200u) << "a long argument is shown cut";
+  // Options are read in order: "--" ends them, and the first error wins over
+  // a later --help.
+  ExpectBadInput({"--", "--help"}, "\"--help\" is not a number");
+  ExpectBadInput({"3", "--format", "zz", "-h"}, "unknown format \"zz\"");
+  ExpectBadInput({"keep", "\xc3\xa4", "--help"}, "argument 2");
+  ExpectMask({"hide", "C, D"}, 12);
 }

@@ -1,0 +1,35 @@
+#pragma once
+
+#include <cstddef>
+#include <string>
+
+// Command-line text as drivemask checks it and shows it in its messages.
+// Arguments are UTF-8 on every build (the Windows build converts its UTF-16
+// command line without any best-fit mapping), so the same bytes give the same
+// answer everywhere.
+
+// Characters of an argument a message shows; a longer one is cut with "...".
+constexpr std::size_t kShownArgumentLength = 40;
+
+// Whether every byte is printable ASCII, space to tilde.
+bool IsPrintableAscii(const std::string& text);
+
+// The text as one line of a message, without quotes: line feeds, tabs and
+// other control characters escaped (\n, \t, \x1b), characters beyond ASCII as
+// \uFF23 or \U0001F600, bytes that are no UTF-8 as \xff; cut after
+// kShownArgumentLength characters with "...".
+std::string EscapedText(const std::string& text);
+
+// EscapedText in double quotes, or in single quotes when it holds double
+// quotes itself (a .reg line).
+std::string QuotedText(const std::string& text);
+
+// Refuses an argument that holds anything but printable ASCII, with a message
+// naming the argument (by its position, 1 for the first) and the first
+// character that is not allowed.
+bool CheckArgumentText(const std::string& text, std::size_t position, std::string& error);
+
+// UTF-16 text (a Windows command line) as UTF-8, with no code page in between.
+// An unpaired surrogate is kept as its own three bytes, so that the argument
+// check names it.
+std::string Utf8FromUtf16(const char16_t* text);

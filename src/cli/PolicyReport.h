@@ -1,0 +1,21 @@
+#pragma once
+
+#include <string>
+
+#include "cli/PolicyValues.h"
+
+// The drive policy values of a registry explained for an administrator: for
+// NoDrives and NoViewOnDrive, where each is set, its type and raw value, the
+// drives it hides or blocks, and which of the two hives applies. Explorer's
+// lookup takes the value of HKEY_LOCAL_MACHINE when it is set there, else that
+// of HKEY_CURRENT_USER; a value it cannot read as a DWORD (a REG_SZ, a
+// REG_BINARY of other than 4 bytes) it ignores.
+class PolicyReport {
+ public:
+  // The whole text; source says where the values come from ("the registry of
+  // this computer", "the export drives.reg").
+  static std::string Explain(const PolicyValues& values, const std::string& source);
+
+  // Whether Explorer reads the value as a mask, and the mask it reads.
+  static bool ReadsAsMask(const PolicyValue& value, std::uint32_t& mask);
+};

@@ -1,0 +1,265 @@
+#include "cli/RegistryExport.h"
+
+#include <cctype>
+#include <vector>
+
+#include "cli/ArgumentText.h"
+
+namespace {
+
+const char kPolicyKey[] = "software\\microsoft\\windows\\currentversion\\policies\\explorer";
+
+std::string Lower(std::string text) {
+  for (char& c : text) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+  return text;
+}
+
+std::string TrimRight(const std::string& text) {
+  std::string::size_type end = text.size();
+  while (end > 0 && (text[end - 1] == ' ' || text[end - 1] == '\t')) --end;
+  return text.substr(0, end);
+}
+
+std::string TrimLeft(const std::string& text) {
+  std::string::size_type begin = 0;
+  while (begin < text.size() && (text[begin] == ' ' || text[begin] == '\t')) ++begin;
+  return text.substr(begin);
+}
+
+// The file as text: UTF-16LE after its byte-order mark becomes UTF-8; a UTF-8
+// byte-order mark is dropped; anything else (ANSI) is taken byte for byte.
+std::string FileText(const std::string& bytes) {
+  if (bytes.size() >= 2 && static_cast<unsigned char>(bytes[0]) == 0xFF &&
+      static_cast<unsigned char>(bytes[1]) == 0xFE) {
+    std::u16string wide;
+    for (std::size_t i = 2; i + 1 < bytes.size(); i += 2) {
+      wide += static_cast<char16_t>(static_cast<unsigned char>(bytes[i]) |
+                                    static_cast<unsigned char>(bytes[i + 1]) << 8);
+    }
+    return Utf8FromUtf16(wide.c_str());
+  }
+  if (bytes.compare(0, 3, "\xEF\xBB\xBF") == 0) return bytes.substr(3);
+  return bytes;
+}
+
+// The logical lines with their first line numbers: line ends removed, lines
+// that end in a backslash joined with the next.
+struct Line {
+  std::size_t number;
+  std::string text;
+};
+
+std::vector<Line> LogicalLines(const std::string& text) {
+  std::vector<Line> lines;
+  bool continued = false;
+  std::size_t number = 0;
+  std::string::size_type start = 0;
+  while (start < text.size()) {
+    std::string::size_type end = text.find('\n', start);
+    if (end == std::string::npos) end = text.size();
+    std::string line = text.substr(start, end - start);
+    if (!line.empty() && line.back() == '\r') line.pop_back();
+    start = end + 1;
+    ++number;
+    line = TrimRight(line);
+    const bool continues = !line.empty() && line.back() == '\\';
+    if (continues) line.pop_back();
+    if (continued) {
+      lines.back().text += TrimLeft(line);
+    } else {
+      lines.push_back({number, line});
+    }
+    continued = continues;
+  }
+  return lines;
+}
+
+// The hive whose drive policy key a key path names: HKEY_LOCAL_MACHINE\...,
+// HKEY_CURRENT_USER\... or a user's hive HKEY_USERS\<user>\... (an export made
+// for another user). With parentToo also a key above it (a deleted parent
+// deletes the policy key).
+bool PolicyKeyHive(const std::string& path, bool parentToo, PolicyHive& hive) {
+  const std::string lower = Lower(path);
+  std::string rest;
+  const auto after = [&lower](const char* prefix, std::string& tail) {
+    const std::string p = prefix;
+    if (lower.compare(0, p.size(), p) != 0) return false;
+    tail = lower.substr(p.size());
+    return true;
+  };
+  if (after("hkey_local_machine\\", rest)) {
+    hive = PolicyHive::LocalMachine;
+  } else if (after("hkey_current_user\\", rest)) {
+    hive = PolicyHive::CurrentUser;
+  } else if (after("hkey_users\\", rest) && rest.find('\\') != std::string::npos) {
+    hive = PolicyHive::CurrentUser;
+    rest = rest.substr(rest.find('\\') + 1);
+  } else {
+    return false;
+  }
+  const std::string key = kPolicyKey;
+  if (rest == key) return true;
+  return parentToo && key.compare(0, rest.size() + 1, rest + "\\") == 0;
+}
+
+// A quoted string of a .reg line at text[at] (at the opening quote), with its
+// escapes (a backslash before a backslash or a quote) read back; at moves past
+// the closing quote. False when it is not closed.
+bool QuotedString(const std::string& text, std::size_t& at, std::string& value) {
+  value.clear();
+  for (++at; at < text.size(); ++at) {
+    if (text[at] == '"') {
+      ++at;
+      return true;
+    }
+    if (text[at] == '\\' && at + 1 < text.size()) ++at;
+    value += text[at];
+  }
+  return false;
+}
+
+int HexDigit(char c) {
+  if (c >= '0' && c <= '9') return c - '0';
+  if (c >= 'a' && c <= 'f') return c - 'a' + 10;
+  if (c >= 'A' && c <= 'F') return c - 'A' + 10;
+  return -1;
+}
+
+// "03,ff,00" into bytes; spaces allowed around the commas.
+bool HexBytes(const std::string& list, std::string& bytes) {
+  bytes.clear();
+  std::string::size_type start = 0;
+  if (TrimLeft(list).empty()) return true;
+  while (start <= list.size()) {
+    std::string::size_type comma = list.find(',', start);
+    if (comma == std::string::npos) comma = list.size();
+    const std::string item = TrimLeft(TrimRight(list.substr(start, comma - start)));
+    if (item.size() != 2 || HexDigit(item[0]) < 0 || HexDigit(item[1]) < 0) return false;
+    bytes += static_cast<char>(HexDigit(item[0]) * 16 + HexDigit(item[1]));
+    start = comma + 1;
+  }
+  return true;
+}
+
+// The data after "name"=: dword:, hex:, hex(N):, a string, or - (deleted).
+bool ValueData(const std::string& data, PolicyValue& value) {
+  const std::string lower = Lower(data);
+  value = PolicyValue();
+  if (data == "-") {
+    value.state = PolicyValue::State::NotSet;
+    return true;
+  }
+  value.state = PolicyValue::State::Set;
+  if (lower.compare(0, 6, "dword:") == 0) {
+    const std::string digits = data.substr(6);
+    if (digits.empty() || digits.size() > 8) return false;
+    std::uint32_t number = 0;
+    for (char c : digits) {
+      if (HexDigit(c) < 0) return false;
+      number = number * 16 + static_cast<std::uint32_t>(HexDigit(c));
+    }
+    value.type = kRegDword;
+    for (int i = 0; i < 4; ++i) value.data += static_cast<char>((number >> (8 * i)) & 0xFF);
+    return true;
+  }
+  if (lower.compare(0, 4, "hex:") == 0) {
+    value.type = kRegBinary;
+    return HexBytes(data.substr(4), value.data);
+  }
+  if (lower.compare(0, 4, "hex(") == 0) {
+    const std::string::size_type close = lower.find("):");
+    if (close == std::string::npos || close == 4 || close > 12) return false;
+    std::uint32_t type = 0;
+    for (std::size_t i = 4; i < close; ++i) {
+      if (HexDigit(lower[i]) < 0) return false;
+      type = type * 16 + static_cast<std::uint32_t>(HexDigit(lower[i]));
+    }
+    value.type = type;
+    return HexBytes(data.substr(close + 2), value.data);
+  }
+  if (!data.empty() && data[0] == '"') {
+    std::size_t at = 0;
+    value.type = kRegSz;
+    return QuotedString(data, at, value.data) && at == data.size();
+  }
+  return false;
+}
+
+bool PolicyValueName(const std::string& name, PolicyName& which) {
+  const std::string lower = Lower(name);
+  if (lower == "nodrives") {
+    which = PolicyName::NoDrives;
+  } else if (lower == "noviewondrive") {
+    which = PolicyName::NoViewOnDrive;
+  } else {
+    return false;
+  }
+  return true;
+}
+
+}  // namespace
+
+bool RegistryExport::Read(const std::string& bytes, PolicyValues& values, std::string& error) {
+  const std::vector<Line> lines = LogicalLines(FileText(bytes));
+  std::size_t first = 0;
+  while (first < lines.size() && lines[first].text.empty()) ++first;
+  if (first == lines.size() || (lines[first].text != "Windows Registry Editor Version 5.00" &&
+                                lines[first].text != "REGEDIT4")) {
+    error =
+        "this is no registry export: it does not begin with Windows Registry Editor "
+        "Version 5.00 or REGEDIT4" +
+        (first < lines.size() ? " but with " + QuotedText(lines[first].text) : "");
+    return false;
+  }
+
+  PolicyValues read;
+  bool inPolicyKey = false;
+  PolicyHive hive = PolicyHive::LocalMachine;
+  bool anyKey = false;
+  for (std::size_t i = first + 1; i < lines.size(); ++i) {
+    const std::string& text = lines[i].text;
+    if (!text.empty() && text[0] == '[') {
+      const std::string::size_type close = text.rfind(']');
+      const bool remove = text.size() > 1 && text[1] == '-';
+      const std::string path =
+          close == std::string::npos ? "" : text.substr(remove ? 2 : 1, close - (remove ? 2 : 1));
+      inPolicyKey = false;
+      PolicyHive named = PolicyHive::LocalMachine;
+      if (!PolicyKeyHive(path, remove, named)) continue;
+      anyKey = true;
+      for (PolicyName name : {PolicyName::NoDrives, PolicyName::NoViewOnDrive}) {
+        PolicyValue& value = read.At(named, name);
+        if (remove) {
+          value = PolicyValue();
+          value.state = PolicyValue::State::NotSet;
+        } else if (value.state == PolicyValue::State::Unknown) {
+          value.state = PolicyValue::State::NotSet;
+        }
+      }
+      inPolicyKey = !remove;
+      hive = named;
+      continue;
+    }
+    if (!inPolicyKey || text.empty() || text[0] != '"') continue;
+    std::size_t at = 0;
+    std::string name;
+    PolicyName which = PolicyName::NoDrives;
+    if (!QuotedString(text, at, name) || !PolicyValueName(name, which)) continue;
+    const std::string rest = TrimLeft(text.substr(at));
+    PolicyValue value;
+    if (rest.empty() || rest[0] != '=' || !ValueData(TrimLeft(rest.substr(1)), value)) {
+      error = "line " + std::to_string(lines[i].number) + ", " + QuotedText(text) +
+              ", holds no value data a registry export has (dword:, hex:, hex(N):, a string or -)";
+      return false;
+    }
+    read.At(hive, which) = value;
+  }
+  if (!anyKey) {
+    error =
+        "the export holds no Software\\Microsoft\\Windows\\CurrentVersion\\Policies\\Explorer key "
+        "of HKEY_LOCAL_MACHINE or HKEY_CURRENT_USER; export that key (regedit, or reg export)";
+    return false;
+  }
+  values = read;
+  return true;
+}
