@@ -5,26 +5,14 @@
 #include <string>
 
 #include "controls/menu/MenuItemData.h"
+#include "controls/menu/MenuScreenDC.h"
 #include "controls/menu/TrellMenu.h"
 #include "framework/Afx.h"
 #include "framework/CDC.h"
 #include "framework/CFont.h"
-#include "framework/CWinThread.h"
-#include "framework/CWnd.h"
 #include "framework/SelectionGuard.h"
 
 namespace {
-
-// The window whose DC measures text: the application's main window, or the
-// desktop when there is none.
-HWND MeasuringWindow() {
-  CWinThread* thread = AfxGetThread();
-  CWnd* main = thread != nullptr ? thread->GetMainWnd() : nullptr;
-  if (main != nullptr && main->m_hWnd != nullptr) {
-    return main->m_hWnd;
-  }
-  return ::GetDesktopWindow();
-}
 
 // text in the ANSI code page, without its terminator.
 std::string ToAnsi(const wchar_t* text) {
@@ -71,15 +59,12 @@ void MenuItemMeasurer::Measure(MEASUREITEMSTRUCT* measureItem) const {
   CFont menuFont;
   menuFont.CreateFontIndirect(&metrics.lfMenuFont);
 
-  const HWND window = MeasuringWindow();
-  CDC* dc = CDC::FromHandle(::GetDC(window));
+  MenuScreenDC screen;
   UINT textWidth = 0;
-  if (dc != nullptr) {
+  if (screen.GetSafeHdc() != nullptr) {
     // Systems before Windows 95 measure with the DC's own font.
-    SelectionGuard keepFont(dc->m_hDC, m_facts.recognisedOs ? menuFont.m_hObject : nullptr);
-    textWidth = TextWidth(dc->m_hDC, item->text);
-    keepFont.Restore();
-    ::ReleaseDC(window, dc->m_hDC);
+    SelectionGuard keepFont(screen.m_hDC, m_facts.recognisedOs ? menuFont.m_hObject : nullptr);
+    textWidth = TextWidth(screen.m_hDC, item->text);
   }
 
   const int column =

@@ -1,9 +1,6 @@
 // TrellMenu: small drawing routines shared by the classic and the flat look.
 // Each leaves the DC's selections as it found them and deletes every object
 // it creates before it returns.
-#include <memory>
-#include <type_traits>
-
 #include "controls/menu/ColorBlend.h"
 #include "controls/menu/TrellMenu.h"
 #include "framework/CBitmap.h"
@@ -20,16 +17,6 @@ constexpr DWORD kBrushWhereSourceSet = 0x00E20746;
 // Raster operation: the brush where the source is black, the destination
 // where it is white.
 constexpr DWORD kBrushWhereSourceBlack = 0x00B8074A;
-
-struct DcDeleter {
-  void operator()(HDC dc) const { DeleteDC(dc); }
-};
-using OwnedDC = std::unique_ptr<std::remove_pointer_t<HDC>, DcDeleter>;
-
-struct GdiObjectDeleter {
-  void operator()(HGDIOBJ object) const { DeleteObject(object); }
-};
-using OwnedGdiObject = std::unique_ptr<void, GdiObjectDeleter>;
 
 }  // namespace
 
@@ -148,12 +135,13 @@ void TrellMenu::PaintDisabledDib(HDC dc, int x, int y, int width, int height, HB
   if (dc == nullptr || picture == nullptr) {
     return;
   }
-  OwnedDC pictureDC(CreateCompatibleDC(dc));
-  if (!pictureDC) {
+  CDC* target = CDC::FromHandle(dc);
+  CDC pictureDC;
+  if (!pictureDC.CreateCompatibleDC(target)) {
     return;
   }
-  OwnedDC maskDC(CreateCompatibleDC(pictureDC.get()));
-  if (!maskDC) {
+  CDC maskDC;
+  if (!maskDC.CreateCompatibleDC(&pictureDC)) {
     return;
   }
   struct {
@@ -170,33 +158,33 @@ void TrellMenu::PaintDisabledDib(HDC dc, int x, int y, int width, int height, HB
   info.colors[1].rgbGreen = 255;
   info.colors[1].rgbBlue = 255;
   void* bits = nullptr;
-  OwnedGdiObject mask(CreateDIBSection(maskDC.get(), reinterpret_cast<BITMAPINFO*>(&info),
-                                       DIB_RGB_COLORS, &bits, nullptr, 0));
-  if (!mask) {
+  CBitmap mask;
+  if (!mask.CreateDIBSection(&maskDC, reinterpret_cast<BITMAPINFO*>(&info), DIB_RGB_COLORS,
+                             &bits)) {
     return;
   }
-  SelectionGuard keepMask(maskDC.get(), mask.get());
-  SelectionGuard keepPicture(pictureDC.get(), picture);
-  BitBlt(maskDC.get(), 0, 0, width, height, pictureDC.get(), sourceX, sourceY, SRCCOPY);
+  SelectionGuard keepMask(maskDC, mask);
+  SelectionGuard keepPicture(pictureDC, picture);
+  maskDC.BitBlt(0, 0, width, height, &pictureDC, sourceX, sourceY, SRCCOPY);
 
   RECT area = {x, y, x + width, y + height};
   {
-    OwnedGdiObject fill(CreateSolidBrush(background));
-    FillRect(dc, &area, static_cast<HBRUSH>(fill.get()));
+    CBrush fill(background);
+    FillRect(dc, &area, fill);
   }
   // Black and white in the target's own colours, so that the mask reads the
   // same whatever text and background colours the target has.
   const COLORREF oldText = SetTextColor(dc, RGB(0, 0, 0));
   const COLORREF oldBack = SetBkColor(dc, RGB(255, 255, 255));
   {
-    OwnedGdiObject highlight(CreateSolidBrush(GetSysColor(COLOR_BTNHIGHLIGHT)));
-    SelectionGuard keepBrush(dc, highlight.get());
-    BitBlt(dc, x + 1, y + 1, width, height, maskDC.get(), 0, 0, kBrushWhereSourceBlack);
+    CBrush highlight(GetSysColor(COLOR_BTNHIGHLIGHT));
+    SelectionGuard keepBrush(dc, highlight);
+    BitBlt(dc, x + 1, y + 1, width, height, maskDC.m_hDC, 0, 0, kBrushWhereSourceBlack);
   }
   {
-    OwnedGdiObject shadow(CreateSolidBrush(GetSysColor(COLOR_BTNSHADOW)));
-    SelectionGuard keepBrush(dc, shadow.get());
-    BitBlt(dc, x, y, width, height, maskDC.get(), 0, 0, kBrushWhereSourceBlack);
+    CBrush shadow(GetSysColor(COLOR_BTNSHADOW));
+    SelectionGuard keepBrush(dc, shadow);
+    BitBlt(dc, x, y, width, height, maskDC.m_hDC, 0, 0, kBrushWhereSourceBlack);
   }
   SetBkColor(dc, oldBack);
   SetTextColor(dc, oldText);

@@ -3,12 +3,11 @@
 #include <vector>
 
 #include "controls/menu/MenuItemData.h"
+#include "controls/menu/MenuScreenDC.h"
 #include "controls/menu/MenuTemplateReader.h"
 #include "controls/menu/TrellMenu.h"
 #include "framework/Afx.h"
 #include "framework/CFont.h"
-#include "framework/CWinThread.h"
-#include "framework/CWnd.h"
 #include "framework/SelectionGuard.h"
 
 namespace {
@@ -16,37 +15,6 @@ namespace {
 // Deeper nesting than this is refused: destroying and searching a menu
 // recurse once per level, and no real menu comes near it.
 constexpr int kMaxTemplateDepth = 64;
-
-// The screen DC that label widths are measured on, released on scope exit.
-class ScreenDc {
- public:
-  explicit ScreenDc(HWND window) : m_window(window), m_dc(::GetDC(window)) {}
-  ScreenDc(const ScreenDc&) = delete;
-  ScreenDc& operator=(const ScreenDc&) = delete;
-  ~ScreenDc() {
-    if (m_dc != nullptr) {
-      ::ReleaseDC(m_window, m_dc);
-    }
-  }
-  HDC Get() const { return m_dc; }
-
- private:
-  HWND m_window;
-  HDC m_dc;
-};
-
-// The window whose DC measures labels: the main window of the framework
-// thread, else the desktop.
-HWND MeasuringWindow() {
-  if (CWinThread* thread = AfxGetThread()) {
-    if (CWnd* main = thread->m_pMainWnd) {
-      if (main->m_hWnd != nullptr) {
-        return main->m_hWnd;
-      }
-    }
-  }
-  return ::GetDesktopWindow();
-}
 
 int TextWidth(HDC dc, const CString& text) {
   SIZE size = {0, 0};
@@ -170,12 +138,12 @@ void TrellMenu::AlignTabColumns() {
   if (::SystemParametersInfoA(SPI_GETNONCLIENTMETRICS, sizeof(metrics), &metrics, 0)) {
     font.CreateFontIndirect(&metrics.lfMenuFont);
   }
-  ScreenDc screen(MeasuringWindow());
-  if (screen.Get() == nullptr) {
+  MenuScreenDC screen;
+  if (screen.GetSafeHdc() == nullptr) {
     return;
   }
   // Without a menu font the DC's own font measures.
-  SelectionGuard keepFont(screen.Get(), font.GetSafeHandle());
+  SelectionGuard keepFont(screen.GetSafeHdc(), font.GetSafeHandle());
 
   // Records are addressed by position; items beyond the last record have
   // none to pad.
@@ -190,7 +158,7 @@ void TrellMenu::AlignTabColumns() {
     const int tab = s.Find('\t');
     CString label = tab < 0 ? s : s.Left(tab);
     label += " ";
-    const int width = TextWidth(screen.Get(), label);
+    const int width = TextWidth(screen.GetSafeHdc(), label);
     if (width > widest) {
       widest = width;
     }
@@ -204,10 +172,10 @@ void TrellMenu::AlignTabColumns() {
       continue;
     }
     CString label = s.Left(tab);
-    int width = TextWidth(screen.Get(), label);
+    int width = TextWidth(screen.GetSafeHdc(), label);
     while (width < widest) {
       label += ' ';
-      const int wider = TextWidth(screen.Get(), label);
+      const int wider = TextWidth(screen.GetSafeHdc(), label);
       if (wider <= width) {
         break;  // a space that adds no width would pad for ever
       }

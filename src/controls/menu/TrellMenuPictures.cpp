@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "controls/menu/ColorBlend.h"
+#include "controls/menu/MenuScreenDC.h"
 #include "controls/menu/TrellMenu.h"
 #include "framework/Afx.h"
 #include "framework/AfxLoadSysColorBitmap.h"
@@ -11,64 +12,8 @@
 #include "framework/CBrush.h"
 #include "framework/CDC.h"
 #include "framework/CToolBar.h"
-#include "framework/CWinThread.h"
-#include "framework/CWnd.h"
 #include "framework/SelectionGuard.h"
-
-namespace {
-
-// An icon handle that is destroyed with the object.
-class OwnedIcon {
- public:
-  explicit OwnedIcon(HICON icon) : m_icon(icon) {}
-  OwnedIcon(const OwnedIcon&) = delete;
-  OwnedIcon& operator=(const OwnedIcon&) = delete;
-  ~OwnedIcon() {
-    if (m_icon != nullptr) {
-      DestroyIcon(m_icon);
-    }
-  }
-  HICON get() const { return m_icon; }
-
- private:
-  HICON m_icon;
-};
-
-// The window whose DC stands for the screen: the main window of the current
-// framework thread, else the desktop window.
-HWND ScreenWindow() {
-  CWinThread* thread = AfxGetThread();
-  if (thread != nullptr && thread->m_pMainWnd != nullptr && thread->m_pMainWnd->m_hWnd != nullptr) {
-    return thread->m_pMainWnd->m_hWnd;
-  }
-  return GetDesktopWindow();
-}
-
-// The screen DC of ScreenWindow(), released with the object.
-class ScreenDC {
- public:
-  ScreenDC() : m_window(ScreenWindow()) {
-    HDC hdc = GetDC(m_window);
-    if (hdc != nullptr) {
-      m_dc.Attach(hdc);
-    }
-  }
-  ScreenDC(const ScreenDC&) = delete;
-  ScreenDC& operator=(const ScreenDC&) = delete;
-  ~ScreenDC() {
-    HDC hdc = m_dc.Detach();
-    if (hdc != nullptr) {
-      ReleaseDC(m_window, hdc);
-    }
-  }
-  CDC* get() { return m_dc.m_hDC != nullptr ? &m_dc : nullptr; }
-
- private:
-  HWND m_window;
-  CDC m_dc;
-};
-
-}  // namespace
+#include "framework/UniqueHandle.h"
 
 int TrellMenu::AssignCommandPicture(UINT id, int toolbarId) {
   int index = 0;
@@ -162,14 +107,12 @@ BOOL TrellMenu::AddBitmapImages(CImageList* list, UINT_PTR id) {
   }
   const COLORREF transparent = m_useMaskColor ? m_maskColor : GetSysColor(COLOR_BTNFACE);
   int added = -1;
-  if (HBITMAP mapped = LoadSysColorToolbarBitmap(static_cast<UINT>(id))) {
-    added = list->Add(mapped, transparent);
-    DeleteObject(mapped);
+  if (UniqueBitmap mapped{LoadSysColorToolbarBitmap(static_cast<UINT>(id))}) {
+    added = list->Add(mapped.get(), transparent);
   } else {
     const char* name = MAKEINTRESOURCEA(id & 0xFFFF);
-    if (HBITMAP plain = LoadBitmapA(AfxFindResourceHandle(name, RT_BITMAP), name)) {
-      added = list->Add(plain, transparent);
-      DeleteObject(plain);
+    if (UniqueBitmap plain{LoadBitmapA(AfxFindResourceHandle(name, RT_BITMAP), name)}) {
+      added = list->Add(plain.get(), transparent);
     }
   }
   return added >= 0;
@@ -183,7 +126,7 @@ int TrellMenu::AddSharedImage(CImageList* list, int index, UINT id) {
       !s_sharedImages.Create(m_imageWidth, m_imageHeight, ILC_COLORDDB | ILC_MASK, 1, 1)) {
     return -1;
   }
-  OwnedIcon icon(list->ExtractIcon(index));
+  UniqueIcon icon(list->ExtractIcon(index));
   if (icon.get() == nullptr) {
     return -1;
   }
@@ -192,10 +135,11 @@ int TrellMenu::AddSharedImage(CImageList* list, int index, UINT id) {
   CBitmap faded;
   CBitmap shadow;
   if (variants) {
-    ScreenDC screen;
-    IconToBitmap(screen.get(), list, index, &faded);
+    MenuScreenDC screen;
+    CDC* dc = screen.GetSafeHdc() != nullptr ? &screen : nullptr;
+    IconToBitmap(dc, list, index, &faded);
     MakeFadedBitmap(&faded);
-    IconToBitmap(screen.get(), list, index, &shadow);
+    IconToBitmap(dc, list, index, &shadow);
     MakeShadowBitmap(&shadow);
   }
   const COLORREF face = GetSysColor(COLOR_BTNFACE);
@@ -207,8 +151,8 @@ int TrellMenu::AddSharedImage(CImageList* list, int index, UINT id) {
       CImageList derived;
       if (derived.Create(m_imageWidth, m_imageHeight, ILC_COLORDDB | ILC_MASK, 2, 1) &&
           derived.Add(&faded, face) >= 0 && derived.Add(&shadow, face) >= 0) {
-        OwnedIcon fadedIcon(derived.ExtractIcon(0));
-        OwnedIcon shadowIcon(derived.ExtractIcon(1));
+        UniqueIcon fadedIcon(derived.ExtractIcon(0));
+        UniqueIcon shadowIcon(derived.ExtractIcon(1));
         s_sharedImages.Replace(k + 1, fadedIcon.get());
         s_sharedImages.Replace(k + 2, shadowIcon.get());
       }
@@ -262,7 +206,7 @@ BOOL TrellMenu::IconToBitmap(CDC* dc, CImageList* list, int index, CBitmap* bitm
   if (dc == nullptr || list == nullptr || bitmap == nullptr) {
     return TRUE;
   }
-  OwnedIcon icon(list->ExtractIcon(index));
+  UniqueIcon icon(list->ExtractIcon(index));
   CDC memory;
   memory.CreateCompatibleDC(dc);
   bitmap->CreateCompatibleBitmap(dc, m_imageWidth, m_imageHeight);
