@@ -4,9 +4,11 @@
 #include <cwchar>
 #include <string>
 
+#include "controls/menu/MenuDrawing.h"
+#include "controls/menu/MenuEnvironment.h"
 #include "controls/menu/MenuItemData.h"
+#include "controls/menu/MenuPictures.h"
 #include "controls/menu/MenuScreenDC.h"
-#include "controls/menu/TrellMenu.h"
 #include "framework/Afx.h"
 #include "framework/CDC.h"
 #include "framework/CFont.h"
@@ -28,11 +30,11 @@ std::string ToAnsi(const wchar_t* text) {
 
 }  // namespace
 
-MenuItemMeasurer::MenuItemMeasurer(const TrellMenu& menu, const MenuLookFacts& facts)
-    : m_menu(menu), m_facts(facts) {}
+MenuItemMeasurer::MenuItemMeasurer(const MenuSettings& settings, const MenuLookFacts& facts)
+    : m_settings(settings), m_facts(facts) {}
 
 int MenuItemMeasurer::ImageMargin() const {
-  return m_facts.flatDrawing && TrellMenu::s_imageEffects ? 7 : 4;
+  return m_facts.flatDrawing && MenuEnvironment::s_imageEffects ? 7 : 4;
 }
 
 void MenuItemMeasurer::Measure(MEASUREITEMSTRUCT* measureItem) const {
@@ -49,7 +51,7 @@ void MenuItemMeasurer::Measure(MEASUREITEMSTRUCT* measureItem) const {
   if (item->menuFlags & MF_SEPARATOR) {
     measureItem->itemWidth = 0;
     measureItem->itemHeight =
-        static_cast<UINT>(std::max(menuBarHeight / 2, (m_menu.m_imageHeight + margin) / 2));
+        static_cast<UINT>(std::max(menuBarHeight / 2, (m_settings.imageHeight + margin) / 2));
     return;
   }
 
@@ -68,10 +70,10 @@ void MenuItemMeasurer::Measure(MEASUREITEMSTRUCT* measureItem) const {
   }
 
   const int column =
-      m_facts.flatDrawing ? m_menu.m_imageWidth + margin + 8 : 2 * m_menu.m_imageWidth + 1;
+      m_facts.flatDrawing ? m_settings.imageWidth + margin + 8 : 2 * m_settings.imageWidth + 1;
   measureItem->itemWidth = textWidth + static_cast<UINT>(column);
   measureItem->itemHeight =
-      static_cast<UINT>(std::max(menuBarHeight, m_menu.m_imageHeight + margin));
+      static_cast<UINT>(std::max(menuBarHeight, m_settings.imageHeight + margin));
 }
 
 UINT MenuItemMeasurer::TextWidth(HDC dc, const wchar_t* text) const {

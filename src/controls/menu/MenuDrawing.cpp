@@ -1,8 +1,6 @@
-// TrellMenu: small drawing routines shared by the classic and the flat look.
-// Each leaves the DC's selections as it found them and deletes every object
-// it creates before it returns.
+#include "controls/menu/MenuDrawing.h"
+
 #include "controls/menu/ColorBlend.h"
-#include "controls/menu/TrellMenu.h"
 #include "framework/CBitmap.h"
 #include "framework/CBrush.h"
 #include "framework/CDC.h"
@@ -20,7 +18,7 @@ constexpr DWORD kBrushWhereSourceBlack = 0x00B8074A;
 
 }  // namespace
 
-void TrellMenu::PaintRadioDot(CDC* dc, int x, int y, COLORREF color) {
+void menu_drawing::PaintRadioDot(CDC* dc, int x, int y, COLORREF color) {
   if (dc == nullptr) {
     return;
   }
@@ -31,7 +29,7 @@ void TrellMenu::PaintRadioDot(CDC* dc, int x, int y, COLORREF color) {
   dc->Ellipse(x, y, x + 6, y + 6);
 }
 
-void TrellMenu::PaintCheckTick(CDC* dc, int x, int y, COLORREF color) {
+void menu_drawing::PaintCheckTick(CDC* dc, int x, int y, COLORREF color) {
   if (dc == nullptr) {
     return;
   }
@@ -44,11 +42,12 @@ void TrellMenu::PaintCheckTick(CDC* dc, int x, int y, COLORREF color) {
   }
 }
 
-BOOL TrellMenu::PaintClassicCheckCell(CDC* dc, const RECT& rect, bool selected, bool radio) {
+BOOL menu_drawing::PaintClassicCheckCell(CDC* dc, const RECT& rect, bool selected, bool radio,
+                                         const MenuLookFacts& look) {
   if (dc == nullptr) {
     return TRUE;
   }
-  COLORREF color = GetSysColor(IsXpLook() ? COLOR_BTNFACE : COLOR_MENU);
+  COLORREF color = GetSysColor(look.xpLook ? COLOR_BTNFACE : COLOR_MENU);
   if (!selected) {
     color = BlendToWhite(color, 0.6);
   }
@@ -56,7 +55,7 @@ BOOL TrellMenu::PaintClassicCheckCell(CDC* dc, const RECT& rect, bool selected, 
     CBrush brush(color);
     dc->FillRect(&rect, &brush);
   }
-  if (IsRecognisedOs()) {
+  if (look.recognisedOs) {
     RECT edge = rect;
     dc->DrawEdge(&edge, BDR_SUNKENOUTER, BF_RECT);
   }
@@ -69,7 +68,7 @@ BOOL TrellMenu::PaintClassicCheckCell(CDC* dc, const RECT& rect, bool selected, 
   return TRUE;
 }
 
-BOOL TrellMenu::PaintFlatCheckCell(CDC* dc, const RECT& rect, bool radio, COLORREF frameColor) {
+BOOL menu_drawing::PaintFlatCheckCell(CDC* dc, const RECT& rect, bool radio, COLORREF frameColor) {
   if (dc == nullptr) {
     return TRUE;
   }
@@ -87,8 +86,9 @@ BOOL TrellMenu::PaintFlatCheckCell(CDC* dc, const RECT& rect, bool radio, COLORR
   return TRUE;
 }
 
-void TrellMenu::PaintDisabledMasked(CDC* dc, int x, int y, int width, int height, CBitmap* picture,
-                                    int sourceX, int sourceY, COLORREF background) {
+void menu_drawing::PaintDisabledMasked(CDC* dc, int x, int y, int width, int height,
+                                       CBitmap* picture, int sourceX, int sourceY,
+                                       COLORREF background) {
   if (dc == nullptr || picture == nullptr || picture->GetSafeHandle() == nullptr) {
     return;
   }
@@ -130,8 +130,8 @@ void TrellMenu::PaintDisabledMasked(CDC* dc, int x, int y, int width, int height
   }
 }
 
-void TrellMenu::PaintDisabledDib(HDC dc, int x, int y, int width, int height, HBITMAP picture,
-                                 int sourceX, int sourceY, COLORREF background) {
+void menu_drawing::PaintDisabledDib(HDC dc, int x, int y, int width, int height, HBITMAP picture,
+                                    int sourceX, int sourceY, COLORREF background) {
   if (dc == nullptr || picture == nullptr) {
     return;
   }

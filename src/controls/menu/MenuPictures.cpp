@@ -1,21 +1,28 @@
-// TrellMenu: pictures of commands, taken from toolbar resources into the
-// class-wide shared image list, with the faded and shadow variants that the
-// flat look shows.
+#include "controls/menu/MenuPictures.h"
+
 #include <cstring>
 
 #include "controls/menu/ColorBlend.h"
+#include "controls/menu/MenuEnvironment.h"
 #include "controls/menu/MenuScreenDC.h"
-#include "controls/menu/TrellMenu.h"
 #include "framework/Afx.h"
 #include "framework/AfxLoadSysColorBitmap.h"
 #include "framework/CBitmap.h"
 #include "framework/CBrush.h"
 #include "framework/CDC.h"
+#include "framework/CImageList.h"
 #include "framework/CToolBar.h"
 #include "framework/SelectionGuard.h"
 #include "framework/UniqueHandle.h"
 
-int TrellMenu::AssignCommandPicture(UINT id, int toolbarId) {
+// Ready before any constructor runs (constant initialisation).
+CImageList MenuPictures::s_sharedImages;
+CDWordArray MenuPictures::s_imageCommandIds;
+
+MenuPictures::MenuPictures(const MenuSettings& settings, const MenuLookFacts& look)
+    : m_settings(settings), m_look(look) {}
+
+int MenuPictures::AssignCommandPicture(UINT id, int toolbarId) const {
   int index = 0;
   // A command that its toolbar does not list has no picture there: it gets
   // none rather than some other button's.
@@ -23,7 +30,8 @@ int TrellMenu::AssignCommandPicture(UINT id, int toolbarId) {
     return -1;
   }
   CImageList pictures;
-  if (!pictures.Create(m_imageWidth, m_imageHeight, ILC_COLORDDB | ILC_MASK, 1, 1)) {
+  if (!pictures.Create(m_settings.imageWidth, m_settings.imageHeight, ILC_COLORDDB | ILC_MASK, 1,
+                       1)) {
     return -1;
   }
   if (!AddBitmapImages(&pictures, static_cast<UINT_PTR>(toolbarId))) {
@@ -32,7 +40,7 @@ int TrellMenu::AssignCommandPicture(UINT id, int toolbarId) {
   return AddSharedImage(&pictures, index, id);
 }
 
-BOOL TrellMenu::FindToolbarImage(UINT id, int toolbarId, int& index) {
+BOOL MenuPictures::FindToolbarImage(UINT id, int toolbarId, int& index) {
   CToolBar toolbar;
   if (!toolbar.LoadToolBar(MAKEINTRESOURCEA(toolbarId & 0xFFFF))) {
     return FALSE;
@@ -54,7 +62,7 @@ BOOL TrellMenu::FindToolbarImage(UINT id, int toolbarId, int& index) {
   return TRUE;
 }
 
-UINT TrellMenu::BitmapColorCount(const BITMAPINFOHEADER* header) {
+UINT MenuPictures::BitmapColorCount(const BITMAPINFOHEADER* header) {
   if (header == nullptr) {
     return 0;
   }
@@ -73,7 +81,7 @@ UINT TrellMenu::BitmapColorCount(const BITMAPINFOHEADER* header) {
   }
 }
 
-HBITMAP TrellMenu::LoadSysColorToolbarBitmap(UINT id) {
+HBITMAP MenuPictures::LoadSysColorToolbarBitmap(UINT id) {
   const char* name = MAKEINTRESOURCEA(id & 0xFFFF);
   HINSTANCE module = AfxFindResourceHandle(name, RT_BITMAP);
   HRSRC resource = FindResourceA(module, name, RT_BITMAP);
@@ -97,15 +105,16 @@ HBITMAP TrellMenu::LoadSysColorToolbarBitmap(UINT id) {
   return AfxLoadSysColorBitmap(module, resource, FALSE);
 }
 
-BOOL TrellMenu::AddBitmapImages(CImageList* list, UINT_PTR id) {
+BOOL MenuPictures::AddBitmapImages(CImageList* list, UINT_PTR id) const {
   if (list == nullptr) {
     return FALSE;
   }
-  if (m_imagesAreIcons) {
+  if (m_settings.imagesAreIcons) {
     list->Replace(-1, reinterpret_cast<HICON>(id));
     return TRUE;
   }
-  const COLORREF transparent = m_useMaskColor ? m_maskColor : GetSysColor(COLOR_BTNFACE);
+  const COLORREF transparent =
+      m_settings.useMaskColor ? m_settings.maskColor : GetSysColor(COLOR_BTNFACE);
   int added = -1;
   if (UniqueBitmap mapped{LoadSysColorToolbarBitmap(static_cast<UINT>(id))}) {
     added = list->Add(mapped.get(), transparent);
@@ -118,12 +127,13 @@ BOOL TrellMenu::AddBitmapImages(CImageList* list, UINT_PTR id) {
   return added >= 0;
 }
 
-int TrellMenu::AddSharedImage(CImageList* list, int index, UINT id) {
+int MenuPictures::AddSharedImage(CImageList* list, int index, UINT id) const {
   if (list == nullptr || list->GetSafeHandle() == nullptr) {
     return -1;
   }
   if (s_sharedImages.GetSafeHandle() == nullptr &&
-      !s_sharedImages.Create(m_imageWidth, m_imageHeight, ILC_COLORDDB | ILC_MASK, 1, 1)) {
+      !s_sharedImages.Create(m_settings.imageWidth, m_settings.imageHeight, ILC_COLORDDB | ILC_MASK,
+                             1, 1)) {
     return -1;
   }
   UniqueIcon icon(list->ExtractIcon(index));
@@ -131,7 +141,7 @@ int TrellMenu::AddSharedImage(CImageList* list, int index, UINT id) {
     return -1;
   }
 
-  const BOOL variants = IsFlatDrawing() && s_imageEffects;
+  const bool variants = m_look.flatDrawing && MenuEnvironment::s_imageEffects;
   CBitmap faded;
   CBitmap shadow;
   if (variants) {
@@ -149,7 +159,8 @@ int TrellMenu::AddSharedImage(CImageList* list, int index, UINT id) {
     s_sharedImages.Replace(k, icon.get());
     if (variants && HasImageVariants(k)) {
       CImageList derived;
-      if (derived.Create(m_imageWidth, m_imageHeight, ILC_COLORDDB | ILC_MASK, 2, 1) &&
+      if (derived.Create(m_settings.imageWidth, m_settings.imageHeight, ILC_COLORDDB | ILC_MASK, 2,
+                         1) &&
           derived.Add(&faded, face) >= 0 && derived.Add(&shadow, face) >= 0) {
         UniqueIcon fadedIcon(derived.ExtractIcon(0));
         UniqueIcon shadowIcon(derived.ExtractIcon(1));
@@ -184,7 +195,7 @@ int TrellMenu::AddSharedImage(CImageList* list, int index, UINT id) {
   return n;
 }
 
-int TrellMenu::FindSharedImage(UINT id) {
+int MenuPictures::FindSharedImage(UINT id) {
   for (std::ptrdiff_t k = 0; k < s_imageCommandIds.GetSize(); ++k) {
     if (s_imageCommandIds.GetAt(k) == id) {
       return static_cast<int>(k);
@@ -193,7 +204,7 @@ int TrellMenu::FindSharedImage(UINT id) {
   return -1;
 }
 
-BOOL TrellMenu::HasImageVariants(int k) {
+BOOL MenuPictures::HasImageVariants(int k) {
   const std::ptrdiff_t slots = s_imageCommandIds.GetSize();
   if (k < 0 || k + 2 >= slots) {
     return FALSE;
@@ -202,18 +213,18 @@ BOOL TrellMenu::HasImageVariants(int k) {
   return s_imageCommandIds.GetAt(k + 1) == id && s_imageCommandIds.GetAt(k + 2) == id;
 }
 
-BOOL TrellMenu::IconToBitmap(CDC* dc, CImageList* list, int index, CBitmap* bitmap) {
+BOOL MenuPictures::IconToBitmap(CDC* dc, CImageList* list, int index, CBitmap* bitmap) const {
   if (dc == nullptr || list == nullptr || bitmap == nullptr) {
     return TRUE;
   }
   UniqueIcon icon(list->ExtractIcon(index));
   CDC memory;
   memory.CreateCompatibleDC(dc);
-  bitmap->CreateCompatibleBitmap(dc, m_imageWidth, m_imageHeight);
+  bitmap->CreateCompatibleBitmap(dc, m_settings.imageWidth, m_settings.imageHeight);
   {
     SelectionGuard keepBitmap(memory, *bitmap);
     CBrush face(GetSysColor(COLOR_BTNFACE));
-    DrawIconEx(memory.m_hDC, 0, 0, icon.get(), m_imageWidth, m_imageHeight, 0,
+    DrawIconEx(memory.m_hDC, 0, 0, icon.get(), m_settings.imageWidth, m_settings.imageHeight, 0,
                static_cast<HBRUSH>(face), DI_NORMAL);
   }
   return TRUE;
@@ -268,9 +279,9 @@ void DeriveBitmap(CBitmap* bitmap, Derivation derivation, COLORREF shadowColor) 
 
 }  // namespace
 
-void TrellMenu::MakeFadedBitmap(CBitmap* bitmap) { DeriveBitmap(bitmap, Derivation::Faded, 0); }
+void MenuPictures::MakeFadedBitmap(CBitmap* bitmap) { DeriveBitmap(bitmap, Derivation::Faded, 0); }
 
-void TrellMenu::MakeShadowBitmap(CBitmap* bitmap) {
+void MenuPictures::MakeShadowBitmap(CBitmap* bitmap) const {
   const COLORREF shadow = GetSysColor(COLOR_BTNSHADOW);
-  DeriveBitmap(bitmap, Derivation::Shadow, IsXpLook() ? shadow : BlendToWhite(shadow, 0.49));
+  DeriveBitmap(bitmap, Derivation::Shadow, m_look.xpLook ? shadow : BlendToWhite(shadow, 0.49));
 }
