@@ -450,26 +450,17 @@ BOOL CWnd::FinishHookedCreate(HWND h) {
   return m_hWnd == h;
 }
 
-BOOL CWnd::Create(LPCSTR lpszClassName, LPCSTR lpszWindowName, DWORD dwStyle, const RECT& rect,
-                  CWnd* pParentWnd, UINT nID) {
-  return CreateEx(0, lpszClassName, lpszWindowName, dwStyle | WS_CHILD, rect.left, rect.top,
-                  rect.right - rect.left, rect.bottom - rect.top,
-                  pParentWnd != nullptr ? pParentWnd->m_hWnd : nullptr,
-                  reinterpret_cast<HMENU>(static_cast<UINT_PTR>(nID)));
-}
-
-BOOL CWnd::DestroyWindow() {
-  if (m_hWnd == nullptr) {
-    return FALSE;
+void CWnd::SendMessageToDescendants(UINT message, WPARAM wParam, LPARAM lParam, BOOL bDeep) const {
+  for (HWND child = ::GetTopWindow(m_hWnd); child != nullptr;
+       child = ::GetNextWindow(child, GW_HWNDNEXT)) {
+    ::SendMessageA(child, message, wParam, lParam);
+    if (bDeep && ::GetTopWindow(child) != nullptr) {
+      CWnd temp;
+      temp.m_hWnd = child;
+      temp.SendMessageToDescendants(message, wParam, lParam, bDeep);
+      temp.m_hWnd = nullptr;
+    }
   }
-  HWND h = m_hWnd;
-  const BOOL ok = ::DestroyWindow(h);
-  // A window whose messages did not run through us (attached only) is not
-  // detached by WM_NCDESTROY: forget it here.
-  if (ok && m_hWnd == h) {
-    Detach();
-  }
-  return ok;
 }
 
 // ---- Default handlers ------------------------------------------------------------

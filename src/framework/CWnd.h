@@ -286,6 +286,13 @@ inline DWORD CWnd::GetExStyle() const {
 
 inline void CWnd::SetWindowText(LPCSTR lpszString) { ::SetWindowTextA(m_hWnd, lpszString); }
 
+inline void CWnd::GetWindowText(CString& rString) const {
+  const int length = ::GetWindowTextLengthA(m_hWnd);
+  char* buffer = rString.GetBufferSetLength(length);
+  const int n = ::GetWindowTextA(m_hWnd, buffer, length + 1);
+  rString.ReleaseBuffer(n < 0 ? 0 : n);
+}
+
 inline int CWnd::GetWindowText(LPSTR lpszStringBuf, int nMaxCount) const {
   return ::GetWindowTextA(m_hWnd, lpszStringBuf, nMaxCount);
 }
@@ -312,6 +319,19 @@ inline int CWnd::SetDlgCtrlID(int nID) {
 
 inline void CWnd::SetDlgItemText(int nID, LPCSTR lpszString) {
   ::SetDlgItemTextA(m_hWnd, nID, lpszString);
+}
+
+inline int CWnd::GetDlgItemText(int nID, CString& rString) const {
+  HWND item = ::GetDlgItem(m_hWnd, nID);
+  if (item == nullptr) {
+    rString.Empty();
+    return 0;
+  }
+  CWnd temp;
+  temp.m_hWnd = item;
+  temp.GetWindowText(rString);
+  temp.m_hWnd = nullptr;
+  return rString.GetLength();
 }
 
 inline int CWnd::GetDlgItemText(int nID, LPSTR lpStr, int nMaxCount) const {

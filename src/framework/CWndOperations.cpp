@@ -5,6 +5,30 @@
 #include "framework/CDataExchange.h"
 #include "framework/CWnd.h"
 
+// ---- Creation and destruction ------------------------------------------------
+
+BOOL CWnd::Create(LPCSTR lpszClassName, LPCSTR lpszWindowName, DWORD dwStyle, const RECT& rect,
+                  CWnd* pParentWnd, UINT nID) {
+  return CreateEx(0, lpszClassName, lpszWindowName, dwStyle | WS_CHILD, rect.left, rect.top,
+                  rect.right - rect.left, rect.bottom - rect.top,
+                  pParentWnd != nullptr ? pParentWnd->m_hWnd : nullptr,
+                  reinterpret_cast<HMENU>(static_cast<UINT_PTR>(nID)));
+}
+
+BOOL CWnd::DestroyWindow() {
+  if (m_hWnd == nullptr) {
+    return FALSE;
+  }
+  HWND h = m_hWnd;
+  const BOOL ok = ::DestroyWindow(h);
+  // A window whose messages did not run through us (attached only) is not
+  // detached by WM_NCDESTROY: forget it here.
+  if (ok && m_hWnd == h) {
+    Detach();
+  }
+  return ok;
+}
+
 // ---- Data exchange ---------------------------------------------------------------
 
 BOOL CWnd::UpdateData(BOOL bSaveAndValidate) {
@@ -16,19 +40,6 @@ BOOL CWnd::UpdateData(BOOL bSaveAndValidate) {
 void CWnd::DoDataExchange(CDataExchange*) {}
 
 // ---- Operations ------------------------------------------------------------------
-
-void CWnd::SendMessageToDescendants(UINT message, WPARAM wParam, LPARAM lParam, BOOL bDeep) const {
-  for (HWND child = ::GetTopWindow(m_hWnd); child != nullptr;
-       child = ::GetNextWindow(child, GW_HWNDNEXT)) {
-    ::SendMessageA(child, message, wParam, lParam);
-    if (bDeep && ::GetTopWindow(child) != nullptr) {
-      CWnd temp;
-      temp.m_hWnd = child;
-      temp.SendMessageToDescendants(message, wParam, lParam, bDeep);
-      temp.m_hWnd = nullptr;
-    }
-  }
-}
 
 namespace {
 BOOL ModifyWindowLong(HWND h, int index, DWORD remove, DWORD add, UINT flags) {
@@ -52,26 +63,6 @@ BOOL CWnd::ModifyStyle(DWORD dwRemove, DWORD dwAdd, UINT nFlags) {
 
 BOOL CWnd::ModifyStyleEx(DWORD dwRemove, DWORD dwAdd, UINT nFlags) {
   return ModifyWindowLong(m_hWnd, GWL_EXSTYLE, dwRemove, dwAdd, nFlags);
-}
-
-void CWnd::GetWindowText(CString& rString) const {
-  const int length = ::GetWindowTextLengthA(m_hWnd);
-  char* buffer = rString.GetBufferSetLength(length);
-  const int n = ::GetWindowTextA(m_hWnd, buffer, length + 1);
-  rString.ReleaseBuffer(n < 0 ? 0 : n);
-}
-
-int CWnd::GetDlgItemText(int nID, CString& rString) const {
-  HWND item = ::GetDlgItem(m_hWnd, nID);
-  if (item == nullptr) {
-    rString.Empty();
-    return 0;
-  }
-  CWnd temp;
-  temp.m_hWnd = item;
-  temp.GetWindowText(rString);
-  temp.m_hWnd = nullptr;
-  return rString.GetLength();
 }
 
 void CWnd::CenterWindow(CWnd* pAlternateOwner) {
