@@ -12,22 +12,9 @@
 
 namespace {
 
-const COLORREF kBlack = RGB(0, 0, 0);
-const COLORREF kWhite = RGB(255, 255, 255);
 const int kMaxTipWidth = 400;
 const UINT_PTR kTipToolId = 1;
 const DWORD kButtonTypeMask = 0x1F;
-
-button_geometry::Box ToBox(const RECT& r) { return {r.left, r.top, r.right, r.bottom}; }
-
-RECT ToRect(const button_geometry::Box& b) {
-  RECT r;
-  r.left = static_cast<LONG>(b.left);
-  r.top = static_cast<LONG>(b.top);
-  r.right = static_cast<LONG>(b.right);
-  r.bottom = static_cast<LONG>(b.bottom);
-  return r;
-}
 
 }  // namespace
 
@@ -38,10 +25,6 @@ StyledButton::StyledButton() {
 }
 
 StyledButton::~StyledButton() {
-  if (parentCopy.dc.GetSafeHdc() != nullptr && parentCopy.previousBitmap != nullptr) {
-    ::SelectObject(parentCopy.dc.GetSafeHdc(), parentCopy.previousBitmap);
-    parentCopy.previousBitmap = nullptr;
-  }
   if (dropMenu.GetSafeHmenu() != nullptr) {
     dropMenu.DestroyMenu();
   }
@@ -164,20 +147,11 @@ void StyledButton::SetTipText(const char* text, BOOL activate) {
   tip.Activate(activate);
 }
 
-void StyledButton::DiscardParentCopy() {
-  if (parentCopy.dc.GetSafeHdc() != nullptr && parentCopy.previousBitmap != nullptr) {
-    ::SelectObject(parentCopy.dc.GetSafeHdc(), parentCopy.previousBitmap);
-  }
-  parentCopy.previousBitmap = nullptr;
-  parentCopy.bitmap.DeleteObject();
-  parentCopy.dc.DeleteDC();
-}
-
-HDC StyledButton::GetParentCopyDC() const { return parentCopy.dc.GetSafeHdc(); }
+HDC StyledButton::GetParentCopyDC() const { return parentCopy.GetSafeHdc(); }
 
 void StyledButton::UseParentBackground(BOOL repaint) {
   transparent = TRUE;
-  DiscardParentCopy();
+  parentCopy.Discard();
   Repaint(repaint);
 }
 
@@ -258,220 +232,6 @@ void StyledButton::PreSubclassWindow() {
   CButton::PreSubclassWindow();
 }
 
-// ---- Drawing -------------------------------------------------------------------
-
-int StyledButton::ChooseSlot(bool slotOneFilled) const {
-  if (pressed || (hover && !checkBoxMode)) {
-    return 0;
-  }
-  return slotOneFilled ? 1 : 0;
-}
-
-void StyledButton::DrawItem(LPDRAWITEMSTRUCT drawItem) {
-  CDC* dc = CDC::FromHandle(drawItem->hDC);
-  if (dc == nullptr) {
-    return;
-  }
-  const UINT state = drawItem->itemState;
-  if (checkBoxMode) {
-    pressed = ((state & ODS_SELECTED) != 0 || checkState) ? TRUE : FALSE;
-  } else {
-    pressed = ((state & ODS_SELECTED) != 0 || menuOpen) ? TRUE : FALSE;
-  }
-  focused = (state & ODS_FOCUS) != 0 ? TRUE : FALSE;
-  disabled = (state & ODS_DISABLED) != 0 ? TRUE : FALSE;
-
-  RECT r = drawItem->rcItem;
-  dc->SetBkMode(TRANSPARENT);
-
-  if (!flat && (focused || isDefault)) {
-    CBrush black(kBlack);
-    dc->FrameRect(&r, &black);
-    ::InflateRect(&r, -1, -1);
-  }
-
-  if (transparent) {
-    CopyParentBackground(dc);
-  } else {
-    PaintFace(dc, &r);
-  }
-
-  if (pressed) {
-    if (flat) {
-      if (hoverFrame) {
-        PaintHoverFrame(dc, &r);
-      }
-    } else {
-      CBrush shadow(::GetSysColor(COLOR_BTNSHADOW));
-      dc->FrameRect(&r, &shadow);
-    }
-  } else if (flat) {
-    if (hover && hoverFrame) {
-      PaintHoverFrame(dc, &r);
-    }
-  } else {
-    CPen highlight(PS_SOLID, 1, ::GetSysColor(COLOR_BTNHIGHLIGHT));
-    CPen light(PS_SOLID, 1, ::GetSysColor(COLOR_3DLIGHT));
-    CPen darkShadow(PS_SOLID, 1, ::GetSysColor(COLOR_3DDKSHADOW));
-    CPen shadow(PS_SOLID, 1, ::GetSysColor(COLOR_BTNSHADOW));
-    SelectionGuard keepPen(*dc, highlight);
-    dc->MoveTo(r.left, r.bottom - 1);
-    dc->LineTo(r.left, r.top);
-    dc->LineTo(r.right, r.top);
-    dc->SelectHandle(light);
-    dc->MoveTo(r.left + 1, r.bottom - 1);
-    dc->LineTo(r.left + 1, r.top + 1);
-    dc->LineTo(r.right, r.top + 1);
-    dc->SelectHandle(darkShadow);
-    dc->MoveTo(r.left, r.bottom - 1);
-    dc->LineTo(r.right - 1, r.bottom - 1);
-    dc->LineTo(r.right - 1, r.top - 1);
-    dc->SelectHandle(shadow);
-    dc->MoveTo(r.left + 1, r.bottom - 2);
-    dc->LineTo(r.right - 2, r.bottom - 2);
-    dc->LineTo(r.right - 2, r.top);
-    // The guard selects the previous pen back before the pens are deleted.
-  }
-
-  CString text;
-  GetWindowText(text);
-  const BOOL hasCaption = text.IsEmpty() ? FALSE : TRUE;
-
-  RECT itemRect = drawItem->rcItem;
-  RECT captionRect = drawItem->rcItem;
-
-  if (images.Icon(0).icon != nullptr) {
-    PaintIcon(dc, hasCaption, &itemRect, &captionRect, pressed, disabled);
-  }
-  if (images.Bitmap(0).image != nullptr) {
-    dc->SetBkColor(kWhite);
-    PaintBitmap(dc, hasCaption, &itemRect, &captionRect, pressed, disabled);
-  }
-  if (hasCaption) {
-    PaintCaption(dc, text, &itemRect, &captionRect, pressed, disabled);
-  }
-
-  if (focused && (!flat || focusWhenFlat)) {
-    RECT focusRect = r;
-    ::InflateRect(&focusRect, -3, -3);
-    dc->DrawFocusRect(&focusRect);
-  }
-}
-
-int StyledButton::PaintFace(CDC* dc, RECT* rect) {
-  COLORREF color;
-  if (hover || pressed) {
-    color = stateColors[FaceHot];
-  } else if (focused) {
-    color = stateColors[FaceFocused];
-  } else {
-    color = stateColors[FaceNormal];
-  }
-  CBrush brush(color);
-  dc->FillRect(rect, &brush);
-  return 0;
-}
-
-int StyledButton::PaintHoverFrame(CDC* dc, RECT* rect) {
-  const COLORREF highlight = ::GetSysColor(COLOR_BTNHIGHLIGHT);
-  const COLORREF shadow = ::GetSysColor(COLOR_BTNSHADOW);
-  if (pressed) {
-    dc->Draw3dRect(rect, shadow, highlight);
-  } else {
-    dc->Draw3dRect(rect, highlight, shadow);
-  }
-  return 0;
-}
-
-void StyledButton::CopyParentBackground(CDC* dc) {
-  CWnd* parent = GetParent();
-  if (parent == nullptr) {
-    return;
-  }
-  CClientDC parentDC(parent);
-  RECT client;
-  GetClientRect(&client);
-  const int width = client.right - client.left;
-  const int height = client.bottom - client.top;
-  RECT pos;
-  GetWindowRect(&pos);
-  parent->ScreenToClient(&pos);
-
-  if (parentCopy.dc.GetSafeHdc() == nullptr) {
-    if (parentCopy.dc.CreateCompatibleDC(&parentDC)) {
-      parentCopy.bitmap.CreateCompatibleBitmap(&parentDC, width, height);
-      parentCopy.previousBitmap =
-          static_cast<HBITMAP>(parentCopy.dc.SelectHandle(parentCopy.bitmap));
-      parentCopy.dc.BitBlt(0, 0, width, height, &parentDC, pos.left, pos.top, SRCCOPY);
-    }
-  }
-  dc->BitBlt(0, 0, width, height, &parentCopy.dc, 0, 0, SRCCOPY);
-}
-
-void StyledButton::PlaceImage(BOOL hasCaption, const RECT* itemRect, RECT* captionRect,
-                              BOOL pressedNow, int width, int height, RECT* imageRect) {
-  RECT client = *itemRect;
-  if (m_hWnd != nullptr) {
-    GetClientRect(&client);
-  }
-  const button_geometry::ImageLayout layout = {imageAlign,   imageSpacingX,         imageSpacingY,
-                                               client.right, checkBoxMode != FALSE, pushOffset.x,
-                                               pushOffset.y};
-  button_geometry::Box caption = ToBox(*captionRect);
-  button_geometry::Box image{};
-  button_geometry::PlaceImage(layout, hasCaption != FALSE, ToBox(*itemRect), caption,
-                              pressedNow != FALSE, width, height, image);
-  *captionRect = ToRect(caption);
-  *imageRect = ToRect(image);
-}
-
-void StyledButton::PaintIcon(CDC* dc, BOOL hasCaption, RECT* itemRect, RECT* captionRect,
-                             BOOL pressedNow, BOOL disabledNow) {
-  const IconSlot& slot = images.Icon(ChooseSlot(images.Icon(1).icon != nullptr));
-  RECT imageRect;
-  PlaceImage(hasCaption, itemRect, captionRect, pressedNow, slot.width, slot.height, &imageRect);
-  ButtonImages::DrawIcon(dc, slot, imageRect, disabledNow != FALSE);
-}
-
-void StyledButton::PaintBitmap(CDC* dc, BOOL hasCaption, RECT* itemRect, RECT* captionRect,
-                               BOOL pressedNow, BOOL disabledNow) {
-  const BitmapSlot& slot = images.Bitmap(ChooseSlot(images.Bitmap(1).image != nullptr));
-  RECT imageRect;
-  PlaceImage(hasCaption, itemRect, captionRect, pressedNow, slot.width, slot.height, &imageRect);
-  ButtonImages::DrawBitmap(dc, slot, imageRect, disabledNow != FALSE, greyDisabledBitmap != FALSE);
-}
-
-void StyledButton::PaintCaption(CDC* dc, const char* text, RECT* itemRect, RECT* captionRect,
-                                BOOL pressedNow, BOOL disabledNow) {
-  (void)itemRect;
-  if (pressedNow && !checkBoxMode) {
-    ::OffsetRect(captionRect, pushOffset.x, pushOffset.y);
-  }
-  const RECT area = *captionRect;
-  dc->DrawText(text, -1, captionRect, DT_CALCRECT | DT_WORDBREAK | DT_CENTER);
-  const int dx = ((area.right - area.left) - (captionRect->right - captionRect->left)) / 2;
-  const int dy = ((area.bottom - area.top) - (captionRect->bottom - captionRect->top)) / 2;
-  ::OffsetRect(captionRect, dx, dy);
-  dc->SetBkMode(TRANSPARENT);
-  if (disabledNow) {
-    ::OffsetRect(captionRect, 1, 1);
-    dc->SetTextColor(::GetSysColor(COLOR_BTNHIGHLIGHT));
-    dc->DrawText(text, -1, captionRect, DT_WORDBREAK | DT_CENTER);
-    ::OffsetRect(captionRect, -1, -1);
-    dc->SetTextColor(::GetSysColor(COLOR_BTNSHADOW));
-    dc->DrawText(text, -1, captionRect, DT_WORDBREAK | DT_CENTER);
-  } else {
-    if (hover || pressedNow) {
-      dc->SetTextColor(stateColors[TextHot]);
-      dc->SetBkColor(stateColors[FaceHot]);
-    } else {
-      dc->SetTextColor(stateColors[TextNormal]);
-      dc->SetBkColor(stateColors[FaceNormal]);
-    }
-    dc->DrawText(text, -1, captionRect, DT_WORDBREAK | DT_CENTER);
-  }
-}
-
 // ---- Interaction -----------------------------------------------------------------
 
 // clang-format off
@@ -548,7 +308,7 @@ void StyledButton::OnMouseMove(UINT flags, CPoint point) {
 
 void StyledButton::OnSysColorChange() {
   CWnd::OnSysColorChange();
-  DiscardParentCopy();
+  parentCopy.Discard();
   ResetStateColors(TRUE);
 }
 

@@ -5,6 +5,7 @@
 #include "controls/button/ButtonClickActions.h"
 #include "controls/button/ButtonGeometry.h"
 #include "controls/button/ButtonImages.h"
+#include "controls/button/ButtonParentCopy.h"
 #include "controls/menu/TrellMenu.h"
 #include "framework/CBitmap.h"
 #include "framework/CButton.h"
@@ -56,12 +57,6 @@ class StyledButton : public CButton {
   // The image slots own their handles (see ButtonImages).
   using IconSlot = ButtonImages::IconSlot;
   using BitmapSlot = ButtonImages::BitmapSlot;
-  // The cached copy of the parent's pixels under the button.
-  struct ParentCopy {
-    CDC dc;
-    CBitmap bitmap;
-    HBITMAP previousBitmap = nullptr;
-  };
 
   // Replaceable entry points of the shell and the sound system, so that tests
   // can watch the calls instead of starting a browser or a sound.
@@ -187,7 +182,6 @@ class StyledButton : public CButton {
 
  private:
   void Repaint(BOOL repaint);
-  void DiscardParentCopy();
   // Slot to draw now: 0 while pressed and, outside check-box mode, while
   // hovered; otherwise 1 when filled, else 0.
   int ChooseSlot(bool slotOneFilled) const;
@@ -215,7 +209,7 @@ class StyledButton : public CButton {
   BOOL menuOpen = FALSE;  // drawn pressed while the drop-down menu is open
   TrellMenu dropMenu;     // present when it holds a menu handle
   CToolTipCtrl tip;
-  ParentCopy parentCopy;
+  ButtonParentCopy parentCopy;  // the parent's pixels under the button
   BOOL alwaysTrack = TRUE;
   BOOL checkState = FALSE;
   ButtonImages images;
