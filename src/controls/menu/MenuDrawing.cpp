@@ -18,6 +18,23 @@ constexpr DWORD kBrushWhereSourceBlack = 0x00B8074A;
 
 }  // namespace
 
+namespace menu_drawing {
+namespace {
+
+// The mark of a check cell in the menu text colour: the dot for radio (at
+// left + 5), else the tick at tickLeft.
+void PaintCellMark(CDC* dc, const RECT& rect, bool radio, int tickLeft) {
+  const COLORREF mark = GetSysColor(COLOR_MENUTEXT);
+  if (radio) {
+    PaintRadioDot(dc, rect.left + 5, rect.top + 4, mark);
+  } else {
+    PaintCheckTick(dc, tickLeft, rect.top + 4, mark);
+  }
+}
+
+}  // namespace
+}  // namespace menu_drawing
+
 void menu_drawing::PaintRadioDot(CDC* dc, int x, int y, COLORREF color) {
   if (dc == nullptr) {
     return;
@@ -59,12 +76,7 @@ BOOL menu_drawing::PaintClassicCheckCell(CDC* dc, const RECT& rect, bool selecte
     RECT edge = rect;
     dc->DrawEdge(&edge, BDR_SUNKENOUTER, BF_RECT);
   }
-  const COLORREF mark = GetSysColor(COLOR_MENUTEXT);
-  if (radio) {
-    PaintRadioDot(dc, rect.left + 5, rect.top + 4, mark);
-  } else {
-    PaintCheckTick(dc, rect.left + 4, rect.top + 4, mark);
-  }
+  PaintCellMark(dc, rect, radio, rect.left + 4);
   return TRUE;
 }
 
@@ -77,12 +89,7 @@ BOOL menu_drawing::PaintFlatCheckCell(CDC* dc, const RECT& rect, bool radio, COL
     dc->FillRect(&rect, &brush);
   }
   dc->Draw3dRect(&rect, frameColor, frameColor);
-  const COLORREF mark = GetSysColor(COLOR_MENUTEXT);
-  if (radio) {
-    PaintRadioDot(dc, rect.left + 5, rect.top + 4, mark);
-  } else {
-    PaintCheckTick(dc, rect.left + 5, rect.top + 4, mark);
-  }
+  PaintCellMark(dc, rect, radio, rect.left + 5);
   return TRUE;
 }
 
