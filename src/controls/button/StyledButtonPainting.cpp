@@ -27,6 +27,8 @@ RECT ToRect(const button_geometry::Box& b) {
   return r;
 }
 
+// The raised edges of an unpressed button in the 3-D look: highlight and
+// light on the top and left, dark shadow and shadow on the bottom and right.
 void PaintRaisedEdges(CDC* dc, const RECT& r) {
   CPen highlight(PS_SOLID, 1, ::GetSysColor(COLOR_BTNHIGHLIGHT));
   CPen light(PS_SOLID, 1, ::GetSysColor(COLOR_3DLIGHT));
@@ -51,6 +53,9 @@ void PaintRaisedEdges(CDC* dc, const RECT& r) {
   // The guard selects the previous pen back before the pens are deleted.
 }
 
+// The caption centred in captionRect (which ends up as the text's bounds),
+// word-wrapped: embossed (highlight under shadow) when disabled, otherwise in
+// textColor on backColor.
 void PaintCaptionText(CDC* dc, const char* text, RECT* captionRect, bool disabled,
                       COLORREF textColor, COLORREF backColor) {
   const RECT area = *captionRect;
@@ -73,6 +78,7 @@ void PaintCaptionText(CDC* dc, const char* text, RECT* captionRect, bool disable
   }
 }
 
+// button_geometry::PlaceImage for platform rectangles.
 void PlaceImageRect(const button_geometry::ImageLayout& layout, bool hasCaption, const RECT& item,
                     RECT* captionRect, bool pressed, int width, int height, RECT* imageRect) {
   button_geometry::Box caption = ToBox(*captionRect);
