@@ -67,7 +67,7 @@ class UniqueHandle {
 // The owners the controls use. GDI objects made through the CGdiObject
 // wrappers (CBitmap, CBrush, ...) are counted there; these hold handles that
 // come from elsewhere (handed in by a caller, or made by a platform call that
-// has no wrapper).
+// has no wrapper: CGdiObject::CountCreated counts such an object too).
 using UniqueIcon = UniqueHandle<HICON, &::DestroyIcon>;
 using UniqueCursor = UniqueHandle<HCURSOR, &::DestroyCursor>;
 using UniqueBitmap = UniqueHandle<HBITMAP, &::DeleteObject>;

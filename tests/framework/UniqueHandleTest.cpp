@@ -1,7 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <cstddef>
 #include <utility>
 
+#include "framework/CGdiObject.h"
 #include "framework/UniqueHandle.h"
 
 namespace {
@@ -46,11 +48,15 @@ TEST(UniqueHandle, FreesOnceWhateverMovesAndResetsItWentThrough) {
 }
 
 TEST(UniqueHandle, PlatformOwnersFreeTheirHandle) {
-  UniqueBitmap bitmap(::CreateBitmap(4, 4, 1, 1, nullptr));
+  const std::size_t live = CGdiObject::LiveObjectCount();
+  UniqueBitmap bitmap(
+      static_cast<HBITMAP>(CGdiObject::CountCreated(::CreateBitmap(4, 4, 1, 1, nullptr))));
   const HBITMAP handle = bitmap.get();
   ASSERT_NE(nullptr, handle);
+  EXPECT_EQ(live + 1, CGdiObject::LiveObjectCount());  // counted while held
   bitmap.reset();
   EXPECT_EQ(0u, ::GetObjectType(handle));
+  EXPECT_EQ(live, CGdiObject::LiveObjectCount());
 
   UniqueMemoryDC dc(::CreateCompatibleDC(nullptr));
   const HDC dcHandle = dc.get();

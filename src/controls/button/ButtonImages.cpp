@@ -45,7 +45,9 @@ HBITMAP MakeOpaqueMask(int width, int height) {
   if (width <= 0 || height <= 0) {
     return nullptr;
   }
-  HBITMAP mask = ::CreateBitmap(width, height, 1, 1, nullptr);
+  // Counted like the wrappers' objects while the slot holds it.
+  HBITMAP mask =
+      static_cast<HBITMAP>(CGdiObject::CountCreated(::CreateBitmap(width, height, 1, 1, nullptr)));
   if (mask == nullptr) {
     return nullptr;
   }
