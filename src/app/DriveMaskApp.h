@@ -9,6 +9,7 @@
 // message loop never runs.
 class DriveMaskApp : public CWinApp {
  public:
+  using Base = CWinApp;
   DriveMaskApp();
   ~DriveMaskApp() override;
 

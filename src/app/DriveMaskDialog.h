@@ -16,6 +16,7 @@ POINT MinimisedIconOrigin(const RECT& client, int iconWidth, int iconHeight);
 // publishes the drive mask into the two fields and onto the clipboard.
 class DriveMaskDialog : public CDialog {
  public:
+  using Base = CDialog;
   explicit DriveMaskDialog(CWnd* pParent = nullptr);
   ~DriveMaskDialog() override;
 

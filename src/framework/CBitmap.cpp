@@ -30,6 +30,14 @@ BOOL CBitmap::CreateBitmapIndirect(const BITMAP* bitmap) {
   return bitmap == nullptr ? FALSE : AttachCreated(::CreateBitmapIndirect(bitmap));
 }
 
+BOOL CBitmap::CreateDIBSection(CDC* dc, const BITMAPINFO* info, UINT usage, void** bits) {
+  if (info == nullptr) {
+    return FALSE;
+  }
+  return AttachCreated(
+      ::CreateDIBSection(dc == nullptr ? nullptr : dc->m_hDC, info, usage, bits, nullptr, 0));
+}
+
 BOOL CBitmap::LoadBitmap(UINT resourceId) { return LoadBitmap(MAKEINTRESOURCEA(resourceId)); }
 
 BOOL CBitmap::LoadBitmap(const char* resourceName) {

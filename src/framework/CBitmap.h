@@ -21,6 +21,9 @@ class CBitmap : public CGdiObject {
   BOOL CreateCompatibleBitmap(CDC* dc, int width, int height);
   BOOL CreateBitmap(int width, int height, UINT planes, UINT bitsPerPixel, const void* bits);
   BOOL CreateBitmapIndirect(const BITMAP* bitmap);
+  // A device-independent bitmap described by info, for dc (see
+  // CreateDIBSection); bits receives the address of its pixels.
+  BOOL CreateDIBSection(CDC* dc, const BITMAPINFO* info, UINT usage, void** bits);
   // A bitmap resource, from the module AfxFindResourceHandle names.
   BOOL LoadBitmap(UINT resourceId);
   BOOL LoadBitmap(const char* resourceName);

@@ -13,8 +13,8 @@
 // modeless dialog from the same kinds of template.
 class CDialog : public CWnd {
   DECLARE_DYNAMIC(CDialog)
-
  public:
+  using Base = CWnd;
   CDialog() = default;
   explicit CDialog(UINT nIDTemplate, CWnd* pParentWnd = nullptr);
   explicit CDialog(LPCSTR lpszTemplateName, CWnd* pParentWnd = nullptr);

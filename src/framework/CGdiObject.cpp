@@ -121,6 +121,13 @@ std::size_t CGdiObject::LiveObjectCount(DWORD objectType) {
   return n;
 }
 
+HGDIOBJ CGdiObject::CountCreated(HGDIOBJ h) {
+  if (h != nullptr) {
+    CreatedObjects().insert(h);  // forgotten by LiveObjectCount once deleted
+  }
+  return h;
+}
+
 CGdiObject* CGdiObject::NewTemporary(HGDIOBJ h) {
   CGdiObject* p = nullptr;
   switch (::GetObjectType(h)) {

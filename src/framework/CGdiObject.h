@@ -56,6 +56,9 @@ class CGdiObject : public CObject {
   // Objects created through the wrappers and not deleted yet, all kinds
   // together or only those of one OBJ_ type.
   static std::size_t LiveObjectCount(DWORD objectType = 0);
+  // Counts an object made outside the wrappers (one held by a UniqueHandle)
+  // among the live objects until it is deleted; returns h.
+  static HGDIOBJ CountCreated(HGDIOBJ h);
 
   // Used by the handle map.
   static CGdiObject* NewTemporary(HGDIOBJ h);

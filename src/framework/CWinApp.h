@@ -13,8 +13,8 @@
 // (AfxWinMain) runs it.
 class CWinApp : public CWinThread {
   DECLARE_DYNAMIC(CWinApp)
-
  public:
+  using Base = CWinThread;
   explicit CWinApp(LPCSTR lpszAppName = nullptr);
   ~CWinApp() override;
 

@@ -11,8 +11,8 @@ class CWnd;
 // object is the application (CWinApp).
 class CWinThread : public CCmdTarget {
   DECLARE_DYNAMIC(CWinThread)
-
  public:
+  using Base = CCmdTarget;
   CWinThread() = default;
 
   CWnd* m_pMainWnd = nullptr;  // the main window, the end of every PreTranslate walk

@@ -28,8 +28,8 @@ class CMenu;
 // (WM_NCDESTROY) detaches the object and calls PostNcDestroy.
 class CWnd : public CCmdTarget {
   DECLARE_DYNAMIC(CWnd)
-
  public:
+  using Base = CCmdTarget;
   HWND m_hWnd = nullptr;
 
   CWnd() = default;
@@ -264,3 +264,220 @@ class CWnd : public CCmdTarget {
 
 // The framework's window procedure (every permanent window runs through it).
 LRESULT CALLBACK FrameworkWndProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+
+// ---- One-line operations ---------------------------------------------------
+// Each forwards to the platform call of the same name on m_hWnd.
+
+inline LRESULT CWnd::SendMessage(UINT message, WPARAM wParam, LPARAM lParam) const {
+  return ::SendMessageA(m_hWnd, message, wParam, lParam);
+}
+
+inline BOOL CWnd::PostMessage(UINT message, WPARAM wParam, LPARAM lParam) const {
+  return ::PostMessageA(m_hWnd, message, wParam, lParam);
+}
+
+inline DWORD CWnd::GetStyle() const {
+  return static_cast<DWORD>(::GetWindowLongPtrA(m_hWnd, GWL_STYLE));
+}
+
+inline DWORD CWnd::GetExStyle() const {
+  return static_cast<DWORD>(::GetWindowLongPtrA(m_hWnd, GWL_EXSTYLE));
+}
+
+inline void CWnd::SetWindowText(LPCSTR lpszString) { ::SetWindowTextA(m_hWnd, lpszString); }
+
+inline void CWnd::GetWindowText(CString& rString) const {
+  const int length = ::GetWindowTextLengthA(m_hWnd);
+  char* buffer = rString.GetBufferSetLength(length);
+  const int n = ::GetWindowTextA(m_hWnd, buffer, length + 1);
+  rString.ReleaseBuffer(n < 0 ? 0 : n);
+}
+
+inline int CWnd::GetWindowText(LPSTR lpszStringBuf, int nMaxCount) const {
+  return ::GetWindowTextA(m_hWnd, lpszStringBuf, nMaxCount);
+}
+
+inline int CWnd::GetWindowTextLength() const { return ::GetWindowTextLengthA(m_hWnd); }
+
+inline void CWnd::SetFont(HFONT hFont, BOOL bRedraw) {
+  ::SendMessageA(m_hWnd, WM_SETFONT, reinterpret_cast<WPARAM>(hFont), bRedraw);
+}
+
+inline HFONT CWnd::GetFont() const {
+  return reinterpret_cast<HFONT>(::SendMessageA(m_hWnd, WM_GETFONT, 0, 0));
+}
+
+inline CWnd* CWnd::GetDlgItem(int nID) const { return FromHandle(::GetDlgItem(m_hWnd, nID)); }
+
+inline void CWnd::GetDlgItem(int nID, HWND* phWnd) const { *phWnd = ::GetDlgItem(m_hWnd, nID); }
+
+inline int CWnd::GetDlgCtrlID() const { return ::GetDlgCtrlID(m_hWnd); }
+
+inline int CWnd::SetDlgCtrlID(int nID) {
+  return static_cast<int>(::SetWindowLongPtrA(m_hWnd, GWLP_ID, nID));
+}
+
+inline void CWnd::SetDlgItemText(int nID, LPCSTR lpszString) {
+  ::SetDlgItemTextA(m_hWnd, nID, lpszString);
+}
+
+inline int CWnd::GetDlgItemText(int nID, CString& rString) const {
+  HWND item = ::GetDlgItem(m_hWnd, nID);
+  if (item == nullptr) {
+    rString.Empty();
+    return 0;
+  }
+  CWnd temp;
+  temp.m_hWnd = item;
+  temp.GetWindowText(rString);
+  temp.m_hWnd = nullptr;
+  return rString.GetLength();
+}
+
+inline int CWnd::GetDlgItemText(int nID, LPSTR lpStr, int nMaxCount) const {
+  return static_cast<int>(::GetDlgItemTextA(m_hWnd, nID, lpStr, nMaxCount));
+}
+
+inline void CWnd::SetDlgItemInt(int nID, UINT nValue, BOOL bSigned) {
+  ::SetDlgItemInt(m_hWnd, nID, nValue, bSigned);
+}
+
+inline UINT CWnd::GetDlgItemInt(int nID, BOOL* lpTrans, BOOL bSigned) const {
+  return ::GetDlgItemInt(m_hWnd, nID, lpTrans, bSigned);
+}
+
+inline UINT CWnd::IsDlgButtonChecked(int nIDButton) const {
+  return ::IsDlgButtonChecked(m_hWnd, nIDButton);
+}
+
+inline void CWnd::CheckDlgButton(int nIDButton, UINT nCheck) {
+  ::CheckDlgButton(m_hWnd, nIDButton, nCheck);
+}
+
+inline LRESULT CWnd::SendDlgItemMessage(int nID, UINT message, WPARAM wParam, LPARAM lParam) const {
+  return ::SendDlgItemMessageA(m_hWnd, nID, message, wParam, lParam);
+}
+
+inline void CWnd::Invalidate(BOOL bErase) { ::InvalidateRect(m_hWnd, nullptr, bErase); }
+
+inline void CWnd::InvalidateRect(LPCRECT lpRect, BOOL bErase) {
+  ::InvalidateRect(m_hWnd, lpRect, bErase);
+}
+
+inline void CWnd::ValidateRect(LPCRECT lpRect) { ::ValidateRect(m_hWnd, lpRect); }
+
+inline void CWnd::UpdateWindow() { ::UpdateWindow(m_hWnd); }
+
+inline BOOL CWnd::RedrawWindow(LPCRECT lpRectUpdate, HRGN hrgnUpdate, UINT flags) {
+  return ::RedrawWindow(m_hWnd, lpRectUpdate, hrgnUpdate, flags);
+}
+
+inline void CWnd::GetClientRect(LPRECT lpRect) const { ::GetClientRect(m_hWnd, lpRect); }
+
+inline void CWnd::GetWindowRect(LPRECT lpRect) const { ::GetWindowRect(m_hWnd, lpRect); }
+
+inline void CWnd::ClientToScreen(LPPOINT lpPoint) const { ::ClientToScreen(m_hWnd, lpPoint); }
+
+inline void CWnd::ClientToScreen(LPRECT lpRect) const {
+  ::MapWindowPoints(m_hWnd, nullptr, reinterpret_cast<LPPOINT>(lpRect), 2);
+}
+
+inline void CWnd::ScreenToClient(LPPOINT lpPoint) const { ::ScreenToClient(m_hWnd, lpPoint); }
+
+inline void CWnd::ScreenToClient(LPRECT lpRect) const {
+  ::MapWindowPoints(nullptr, m_hWnd, reinterpret_cast<LPPOINT>(lpRect), 2);
+}
+
+inline void CWnd::MoveWindow(int x, int y, int nWidth, int nHeight, BOOL bRepaint) {
+  ::MoveWindow(m_hWnd, x, y, nWidth, nHeight, bRepaint);
+}
+
+inline void CWnd::MoveWindow(LPCRECT lpRect, BOOL bRepaint) {
+  ::MoveWindow(m_hWnd, lpRect->left, lpRect->top, lpRect->right - lpRect->left,
+               lpRect->bottom - lpRect->top, bRepaint);
+}
+
+inline BOOL CWnd::SetWindowPos(const CWnd* pWndInsertAfter, int x, int y, int cx, int cy,
+                               UINT nFlags) {
+  return ::SetWindowPos(m_hWnd, pWndInsertAfter != nullptr ? pWndInsertAfter->m_hWnd : nullptr, x,
+                        y, cx, cy, nFlags);
+}
+
+inline CWnd* CWnd::SetFocus() { return FromHandle(::SetFocus(m_hWnd)); }
+
+inline CWnd* CWnd::GetFocus() { return FromHandle(::GetFocus()); }
+
+inline CWnd* CWnd::GetActiveWindow() { return FromHandle(::GetActiveWindow()); }
+
+inline CWnd* CWnd::SetActiveWindow() { return FromHandle(::SetActiveWindow(m_hWnd)); }
+
+inline CWnd* CWnd::GetParent() const { return FromHandle(::GetParent(m_hWnd)); }
+
+inline CWnd* CWnd::GetOwner() const { return FromHandle(::GetWindow(m_hWnd, GW_OWNER)); }
+
+inline CWnd* CWnd::GetWindow(UINT nCmd) const { return FromHandle(::GetWindow(m_hWnd, nCmd)); }
+
+inline CWnd* CWnd::GetDesktopWindow() { return FromHandle(::GetDesktopWindow()); }
+
+inline CWnd* CWnd::WindowFromPoint(POINT point) { return FromHandle(::WindowFromPoint(point)); }
+
+inline BOOL CWnd::IsChild(const CWnd* pWnd) const {
+  return pWnd != nullptr && ::IsChild(m_hWnd, pWnd->m_hWnd);
+}
+
+inline BOOL CWnd::IsIconic() const { return ::IsIconic(m_hWnd); }
+
+inline BOOL CWnd::IsZoomed() const { return ::IsZoomed(m_hWnd); }
+
+inline BOOL CWnd::IsWindowVisible() const { return ::IsWindowVisible(m_hWnd); }
+
+inline BOOL CWnd::IsWindowEnabled() const { return ::IsWindowEnabled(m_hWnd); }
+
+inline BOOL CWnd::EnableWindow(BOOL bEnable) { return ::EnableWindow(m_hWnd, bEnable); }
+
+inline BOOL CWnd::ShowWindow(int nCmdShow) { return ::ShowWindow(m_hWnd, nCmdShow); }
+
+inline HMENU CWnd::GetMenu() const { return ::GetMenu(m_hWnd); }
+
+inline BOOL CWnd::SetMenu(HMENU hMenu) { return ::SetMenu(m_hWnd, hMenu); }
+
+inline UINT_PTR CWnd::SetTimer(UINT_PTR nIDEvent, UINT nElapse, TIMERPROC lpfnTimer) {
+  return ::SetTimer(m_hWnd, nIDEvent, nElapse, lpfnTimer);
+}
+
+inline BOOL CWnd::KillTimer(UINT_PTR nIDEvent) { return ::KillTimer(m_hWnd, nIDEvent); }
+
+inline CWnd* CWnd::SetCapture() { return FromHandle(::SetCapture(m_hWnd)); }
+
+inline HICON CWnd::SetIcon(HICON hIcon, BOOL bBigIcon) {
+  return reinterpret_cast<HICON>(::SendMessageA(
+      m_hWnd, WM_SETICON, bBigIcon ? ICON_BIG : ICON_SMALL, reinterpret_cast<LPARAM>(hIcon)));
+}
+
+// ---- Default handlers ------------------------------------------------------
+// Each passes the message on to the original window procedure.
+
+inline void CWnd::OnPaint() { Default(); }
+inline HCURSOR CWnd::OnQueryDragIcon() { return reinterpret_cast<HCURSOR>(Default()); }
+inline int CWnd::OnCreate(LPCREATESTRUCT) { return static_cast<int>(Default()); }
+inline void CWnd::OnDestroy() { Default(); }
+inline void CWnd::OnClose() { Default(); }
+inline void CWnd::OnSize(UINT, int, int) { Default(); }
+inline void CWnd::OnTimer(UINT_PTR) { Default(); }
+inline BOOL CWnd::OnEraseBkgnd(CDC*) { return static_cast<BOOL>(Default()); }
+inline BOOL CWnd::OnSetCursor(CWnd*, UINT, UINT) { return static_cast<BOOL>(Default()); }
+inline void CWnd::OnSetFocus(CWnd*) { Default(); }
+inline void CWnd::OnKillFocus(CWnd*) { Default(); }
+inline void CWnd::OnActivate(UINT, CWnd*, BOOL) { Default(); }
+inline void CWnd::OnEnable(BOOL) { Default(); }
+inline void CWnd::OnCancelMode() { Default(); }
+inline UINT CWnd::OnGetDlgCode() { return static_cast<UINT>(Default()); }
+inline void CWnd::OnSysColorChange() { Default(); }
+inline void CWnd::OnMouseMove(UINT, CPoint) { Default(); }
+inline void CWnd::OnLButtonDown(UINT, CPoint) { Default(); }
+inline void CWnd::OnLButtonUp(UINT, CPoint) { Default(); }
+inline void CWnd::OnLButtonDblClk(UINT, CPoint) { Default(); }
+inline void CWnd::OnMouseLeave() { Default(); }
+inline LRESULT CWnd::OnMenuChar(UINT, UINT, CMenu*) { return Default(); }
+inline void CWnd::OnInitMenuPopup(CMenu*, UINT, BOOL) { Default(); }
+inline HBRUSH CWnd::OnCtlColor(CDC*, CWnd*, UINT) { return reinterpret_cast<HBRUSH>(Default()); }

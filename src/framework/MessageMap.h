@@ -2,11 +2,16 @@
 
 // Message maps: the routing tables of window and command-target classes.
 //
-// In the class body:      DECLARE_MESSAGE_MAP()   (leaves the access at protected)
+// In the class body:      using Base = BaseClass;  (the direct base)
+//                         DECLARE_MESSAGE_MAP()   (leaves the access at protected)
 // In one source file:     BEGIN_MESSAGE_MAP(Class, BaseClass)
 //                           ON_WM_PAINT()
 //                           ON_BN_CLICKED(IDC_GO, OnGo)
 //                         END_MESSAGE_MAP()
+//
+// The map must name the class's direct base, the one its Base alias names;
+// naming a grandparent (which would skip the parent's entries) does not
+// compile.
 //
 // A message is looked up in the class's own table in the order written, then
 // in the base class's table, and so on; the first matching entry is called.
@@ -76,6 +81,8 @@ CMenu* MenuFromHandle(HMENU h);
 
 #define END_MESSAGE_MAP()                                                          \
       {0, 0, 0, 0, nullptr}};                                                      \
+    static_assert(std::is_same<TheBaseClass, ThisClass::Base>::value,              \
+                  "a message map names its class's direct base (its Base alias)"); \
     static_assert(std::is_base_of<TheBaseClass, ThisClass>::value,                 \
                   "the message map's base must be a base class");                  \
     static const MessageMap map = {&TheBaseClass::GetThisMessageMap, entries};     \

@@ -18,6 +18,7 @@ namespace {
 // The real dialog, with a window into what the tests look at.
 class ProbeDialog : public DriveMaskDialog {
  public:
+  using Base = DriveMaskDialog;
   using DriveMaskDialog::m_decimalEdit;
   using DriveMaskDialog::m_hIcon;
 

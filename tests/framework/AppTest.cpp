@@ -15,6 +15,7 @@ std::vector<std::string> g_steps;
 
 class TickWindow : public CWnd {
  public:
+  using Base = CWnd;
   size_t temporariesAtTick = 99;
   void OnTimer(UINT_PTR) {
     KillTimer(1);
@@ -30,6 +31,7 @@ END_MESSAGE_MAP()
 
 class StepApp : public CWinApp {
  public:
+  using Base = CWinApp;
   BOOL runLoop = FALSE;
   int helpCalls = 0;
   TickWindow window;

@@ -24,6 +24,7 @@ std::vector<std::string> g_log;
 
 class WatchingEdit : public CEdit {
  public:
+  using Base = CEdit;
   int preSubclassCalls = 0;
   BOOL PreTranslateMessage(MSG* msg) override {
     if (msg->message == kProbe) g_log.push_back("edit pretranslate");
@@ -54,6 +55,7 @@ END_MESSAGE_MAP()
 
 class ColourButton : public CButton {
  public:
+  using Base = CButton;
   HBRUSH brush = nullptr;
   HBRUSH CtlColor(CDC*, UINT) { return brush; }
   DECLARE_MESSAGE_MAP()
@@ -65,6 +67,7 @@ END_MESSAGE_MAP()
 
 class TestDialog : public CDialog {
  public:
+  using Base = CDialog;
   explicit TestDialog(UINT id = IDD_FRAMEWORK_TEST, CWnd* parent = nullptr) : CDialog(id, parent) {}
 
   WatchingEdit edit;

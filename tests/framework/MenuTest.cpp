@@ -31,6 +31,7 @@ class CountingMenu : public CMenu {
 // which popup the framework remembered as tracked at that time.
 class MenuOwner : public CWnd {
  public:
+  using Base = CWnd;
   CMenu* trackedDuringLoop = nullptr;
   void OnTimer(UINT_PTR id) {
     KillTimer(id);

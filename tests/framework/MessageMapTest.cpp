@@ -16,6 +16,7 @@ constexpr UINT kInner = WM_APP + 5;
 
 class BaseWnd : public CWnd {
  public:
+  using Base = CWnd;
   std::vector<std::string> calls;
   LRESULT OnBoth(WPARAM, LPARAM) {
     calls.push_back("base both");
@@ -35,6 +36,7 @@ END_MESSAGE_MAP()
 
 class DerivedWnd : public BaseWnd {
  public:
+  using Base = BaseWnd;
   int preSubclassCalls = 0;
   bool procWasOursInPreSubclass = false;
   int postNcDestroyCalls = 0;

@@ -24,6 +24,7 @@ std::vector<std::string> WithoutColours() {
 // A button that answers reflected notifications itself.
 class ReflectingButton : public CButton {
  public:
+  using Base = CButton;
   BOOL clickedAnswer = FALSE;  // what the _EX handler answers
   HBRUSH ownBrush = nullptr;   // what the reflected colour handler answers
   COLORREF drawColor = RGB(10, 200, 30);
@@ -61,6 +62,7 @@ END_MESSAGE_MAP()
 
 class ParentWnd : public CWnd {
  public:
+  using Base = CWnd;
   HBRUSH parentBrush = nullptr;
   void OnButton() { g_log.push_back("parent clicked"); }
   void OnButtonDouble() { g_log.push_back("parent double"); }

@@ -132,11 +132,11 @@ int main() {
   for (const Kind& kind : kinds) {
     const double flatTime = MicrosecondsPerCall([&] {
       DRAWITEMSTRUCT d = drawStruct(kind);
-      FlatItemPainter(menu, flat).Paint(&d);
+      FlatItemPainter(menu.Settings(), flat).Paint(&d);
     });
     const double classicTime = MicrosecondsPerCall([&] {
       DRAWITEMSTRUCT d = drawStruct(kind);
-      ClassicItemPainter(menu, classic).Paint(&d);
+      ClassicItemPainter(menu.Settings(), classic).Paint(&d);
     });
     const double drawItemTime = MicrosecondsPerCall([&] {
       DRAWITEMSTRUCT d = drawStruct(kind);
@@ -159,9 +159,10 @@ int main() {
     MEASUREITEMSTRUCT s{};
     s.CtlType = ODT_MENU;
     s.itemData = reinterpret_cast<ULONG_PTR>(m.item);
-    const double flatTime = MicrosecondsPerCall([&] { MenuItemMeasurer(menu, flat).Measure(&s); });
+    const double flatTime =
+        MicrosecondsPerCall([&] { MenuItemMeasurer(menu.Settings(), flat).Measure(&s); });
     const double classicTime =
-        MicrosecondsPerCall([&] { MenuItemMeasurer(menu, classic).Measure(&s); });
+        MicrosecondsPerCall([&] { MenuItemMeasurer(menu.Settings(), classic).Measure(&s); });
     const double measureTime = MicrosecondsPerCall([&] { menu.MeasureItem(&s); });
     std::printf("%-22s %10.2f %10.2f %10.2f\n", m.name, flatTime, classicTime, measureTime);
   }

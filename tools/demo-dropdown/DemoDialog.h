@@ -16,6 +16,7 @@
 // appears there (or after half a minute).
 class DemoDialog : public CDialog {
  public:
+  using Base = CDialog;
   DemoDialog();
   ~DemoDialog() override;
 

@@ -35,7 +35,7 @@ void PlaceImage(const ImageLayout& layout, bool hasCaption, const Box& item, Box
                 bool pressed, int width, int height, Box& image) {
   image = item;
   switch (layout.align) {
-    case AlignLeft:
+    case ImageLeft:
       if (hasCaption) {
         image.left += layout.spacingX;
         caption.left += layout.spacingX + width;
@@ -45,7 +45,7 @@ void PlaceImage(const ImageLayout& layout, bool hasCaption, const Box& item, Box
         CentreVertically(image, height);
       }
       break;
-    case AlignTop:
+    case ImageTop:
       if (hasCaption) {
         CentreHorizontally(image, width);
         image.top = layout.spacingY;
@@ -55,7 +55,7 @@ void PlaceImage(const ImageLayout& layout, bool hasCaption, const Box& item, Box
         CentreVertically(image, height);
       }
       break;
-    case AlignRight:
+    case ImageRight:
       if (hasCaption) {
         caption.right -= caption.left + layout.spacingX + width;
         caption.left = layout.spacingX;

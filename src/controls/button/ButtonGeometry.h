@@ -25,12 +25,12 @@ inline bool operator==(const Box& a, const Box& b) {
 // the channels) stays. shade must lie in -255..255. The result's top byte is 0.
 std::uint32_t ShadeColor(std::uint32_t color, int shade);
 
-// Image alignments.
-enum ImageAlignment : std::uint8_t { AlignLeft = 0, AlignTop = 1, AlignRight = 2 };
+// Values of a styled button's imageAlign.
+enum ImageAlign : std::uint8_t { ImageLeft = 0, ImageTop = 1, ImageRight = 2 };
 
 // What the placement reads from the button besides the item and caption.
 struct ImageLayout {
-  std::uint8_t align;  // AlignLeft, AlignTop, AlignRight; others: top-left corner
+  std::uint8_t align;  // ImageLeft, ImageTop, ImageRight; others: top-left corner
   int spacingX;        // margin to the item's left (or client's right) edge
   int spacingY;        // top of a top-aligned image (absolute coordinate)
   long clientRight;    // right edge of the button's client rectangle

@@ -1,17 +1,18 @@
 #pragma once
 
 #include <windows.h>
-// The shell's declarations need the platform's base types first.
-#include <shellapi.h>
 
-#include <string>
-
+#include "controls/button/ButtonClickActions.h"
+#include "controls/button/ButtonGeometry.h"
+#include "controls/button/ButtonImages.h"
+#include "controls/button/ButtonParentCopy.h"
 #include "controls/menu/TrellMenu.h"
 #include "framework/CBitmap.h"
 #include "framework/CButton.h"
 #include "framework/CClientDC.h"
 #include "framework/CDC.h"
 #include "framework/CToolTipCtrl.h"
+#include "framework/UniqueHandle.h"
 
 // An owner-drawn push button that takes the place of a template push button:
 // a flat (default) or 3-D look, six state colours, an optional background
@@ -20,6 +21,7 @@
 // (toggle the check state, drop down a menu, open a document or URL).
 class StyledButton : public CButton {
  public:
+  using Base = CButton;
   // Result codes of the configuration operations.
   enum ButtonResult {
     ResultOk = 0,
@@ -39,9 +41,12 @@ class StyledButton : public CButton {
   };
   static constexpr int StateColorCount = 6;
 
-  // Values of imageAlign; any other value puts the image at the item's
-  // top-left corner.
-  enum ImageAlign : BYTE { ImageLeft = 0, ImageTop = 1, ImageRight = 2 };
+  // Values of imageAlign (the window-free geometry's); any other value puts
+  // the image at the item's top-left corner.
+  using ImageAlign = button_geometry::ImageAlign;
+  static constexpr ImageAlign ImageLeft = button_geometry::ImageLeft;
+  static constexpr ImageAlign ImageTop = button_geometry::ImageTop;
+  static constexpr ImageAlign ImageRight = button_geometry::ImageRight;
 
   // Styles of SetPushOffsetStyle.
   enum PushOffsetStyle : BYTE { PushOffsetDiagonal = 0, PushOffsetDown = 1 };
@@ -49,43 +54,16 @@ class StyledButton : public CButton {
   // Image slots: slot 0 is drawn while hot, slot 1 otherwise (when filled).
   enum ImageSlot { SlotHot = 0, SlotNormal = 1 };
 
-  struct IconSlot {
-    HICON icon;
-    int width;
-    int height;
-  };
-  struct BitmapSlot {
-    HBITMAP image;
-    int width;
-    int height;
-    HBITMAP mask;
-  };
-  struct MenuNotify {
-    HWND window;
-    UINT message;
-    LPARAM lParam;
-  };
-  // The three arguments of PlaySoundA. A null sound means silence. A sound
-  // given by name is kept in name so that the caller's string may go away.
-  struct SoundRecord {
-    LPCSTR sound;
-    HMODULE module;
-    DWORD flags;
-    std::string name;
-  };
-  // The cached copy of the parent's pixels under the button.
-  struct ParentCopy {
-    CDC dc;
-    CBitmap bitmap;
-    HBITMAP previousBitmap = nullptr;
-  };
+  // The image slots own their handles (see ButtonImages).
+  using IconSlot = ButtonImages::IconSlot;
+  using BitmapSlot = ButtonImages::BitmapSlot;
 
   // Replaceable entry points of the shell and the sound system, so that tests
   // can watch the calls instead of starting a browser or a sound.
-  using ShellExecuteFunction = BOOL(WINAPI*)(SHELLEXECUTEINFOA*);
-  using PlaySoundFunction = BOOL(WINAPI*)(LPCSTR, HMODULE, DWORD);
-  static ShellExecuteFunction s_shellExecute;
-  static PlaySoundFunction s_playSound;
+  using ShellExecuteFunction = ButtonClickActions::ShellExecuteFunction;
+  using PlaySoundFunction = ButtonClickActions::PlaySoundFunction;
+  static inline ShellExecuteFunction& s_shellExecute = ButtonClickActions::s_shellExecute;
+  static inline PlaySoundFunction& s_playSound = ButtonClickActions::s_playSound;
 
   StyledButton();
   ~StyledButton() override;
@@ -145,10 +123,10 @@ class StyledButton : public CButton {
   BYTE GetImageAlign() const { return imageAlign; }
   int GetImageSpacingX() const { return imageSpacingX; }
   int GetImageSpacingY() const { return imageSpacingY; }
-  const char* GetLinkTarget() const { return linkTarget; }
-  HCURSOR GetButtonCursor() const { return cursor; }
-  const IconSlot& GetIconSlot(int slot) const { return iconSlots[slot & 1]; }
-  const BitmapSlot& GetBitmapSlot(int slot) const { return bitmapSlots[slot & 1]; }
+  const char* GetLinkTarget() const { return actions.LinkTarget(); }
+  HCURSOR GetButtonCursor() const { return cursor.get(); }
+  const IconSlot& GetIconSlot(int slot) const { return images.Icon(slot); }
+  const BitmapSlot& GetBitmapSlot(int slot) const { return images.Bitmap(slot); }
   CToolTipCtrl& GetToolTip() { return tip; }
   // The drop-down menu, for its owner to fill: a click shows its first popup
   // below the button.
@@ -204,47 +182,37 @@ class StyledButton : public CButton {
 
  private:
   void Repaint(BOOL repaint);
-  // The drop-down click action: tracks the first popup of dropMenu below the
-  // button and posts the chosen command.
-  void DropDown();
-  void DiscardParentCopy();
   // Slot to draw now: 0 while pressed and, outside check-box mode, while
   // hovered; otherwise 1 when filled, else 0.
   int ChooseSlot(bool slotOneFilled) const;
-  static void PlayStoredSound(const SoundRecord& record);
-  static void StoreSound(SoundRecord& record, LPCSTR sound, HMODULE module, DWORD flags);
 
  protected:
-  // Fields, in declaration order. Derived classes that replace a painting
-  // layer read them; the per-paint ones are rewritten by every DrawItem.
-  BOOL greyDisabledBitmap;
-  int imageSpacingX;
-  int imageSpacingY;
-  POINT pushOffset;
-  BOOL flat;
-  BOOL hover;
-  BOOL transparent;
-  BOOL pressed;   // per paint
-  BOOL focused;   // per paint
-  BOOL disabled;  // per paint
-  BOOL isDefault;
-  BOOL checkBoxMode;
-  BYTE imageAlign;
-  BOOL hoverFrame;
-  BOOL focusWhenFlat;
-  COLORREF stateColors[StateColorCount];
-  HWND menuCommandTarget;
-  BOOL menuOpen;
-  HCURSOR cursor;
-  TrellMenu dropMenu;  // present when it holds a menu handle
+  // Fields. Derived classes that replace a painting layer read them; the
+  // per-paint ones are rewritten by every DrawItem.
+  BOOL greyDisabledBitmap = TRUE;
+  int imageSpacingX = 3;
+  int imageSpacingY = 3;
+  POINT pushOffset = {1, 1};  // PushOffsetDiagonal
+  BOOL flat = TRUE;
+  BOOL hover = FALSE;
+  BOOL transparent = FALSE;
+  BOOL pressed = FALSE;   // per paint
+  BOOL focused = FALSE;   // per paint
+  BOOL disabled = FALSE;  // per paint
+  BOOL isDefault = FALSE;
+  BOOL checkBoxMode = FALSE;
+  BYTE imageAlign = ImageLeft;
+  BOOL hoverFrame = TRUE;
+  BOOL focusWhenFlat = FALSE;
+  COLORREF stateColors[StateColorCount] = {};  // from the system colours, see the constructor
+  UniqueCursor cursor;
+  BOOL menuOpen = FALSE;  // drawn pressed while the drop-down menu is open
+  TrellMenu dropMenu;     // present when it holds a menu handle
   CToolTipCtrl tip;
-  ParentCopy parentCopy;
-  BOOL alwaysTrack;
-  BOOL checkState;
-  char linkTarget[MAX_PATH];
-  IconSlot iconSlots[2];
-  BitmapSlot bitmapSlots[2];
-  MenuNotify menuNotify;
-  SoundRecord hoverSound;
-  SoundRecord clickSound;
+  ButtonParentCopy parentCopy;  // the parent's pixels under the button
+  BOOL alwaysTrack = TRUE;
+  BOOL checkState = FALSE;
+  ButtonImages images;
+  // Drop-down menu, link target and sounds.
+  ButtonClickActions actions;
 };

@@ -3,9 +3,11 @@
 #include <algorithm>
 
 #include "controls/menu/ColorBlend.h"
+#include "controls/menu/MenuDrawing.h"
+#include "controls/menu/MenuEnvironment.h"
 #include "controls/menu/MenuItemData.h"
 #include "controls/menu/MenuItemFacts.h"
-#include "controls/menu/TrellMenu.h"
+#include "controls/menu/MenuPictures.h"
 #include "framework/CBitmap.h"
 #include "framework/CBrush.h"
 #include "framework/CDC.h"
@@ -26,8 +28,8 @@ RECT Offset(RECT r, LONG dx, LONG dy) {
 
 }  // namespace
 
-ClassicItemPainter::ClassicItemPainter(TrellMenu& menu, const MenuLookFacts& facts)
-    : m_menu(menu), m_facts(facts) {}
+ClassicItemPainter::ClassicItemPainter(const MenuSettings& settings, const MenuLookFacts& facts)
+    : m_settings(settings), m_facts(facts) {}
 
 BOOL ClassicItemPainter::Paint(DRAWITEMSTRUCT* drawItem) const {
   if (drawItem == nullptr) {
@@ -41,7 +43,7 @@ BOOL ClassicItemPainter::Paint(DRAWITEMSTRUCT* drawItem) const {
 
   const COLORREF menuColor = GetSysColor(m_facts.xpLook ? COLOR_BTNFACE : COLOR_MENU);
   CBrush menuBrush(menuColor);
-  if (!TrellMenu::s_classicHighlightDisabled && (drawItem->itemState & ODS_GRAYED) &&
+  if (!MenuEnvironment::s_classicHighlightDisabled && (drawItem->itemState & ODS_GRAYED) &&
       (drawItem->itemState & ODS_SELECTED)) {
     drawItem->itemState &= ~static_cast<UINT>(ODS_SELECTED);
   }
@@ -56,13 +58,13 @@ BOOL ClassicItemPainter::Paint(DRAWITEMSTRUCT* drawItem) const {
   }
 
   const MenuItemFacts facts =
-      MenuItemFacts::Read(m_menu, *item, drawItem->itemState, /*flatRules=*/false);
+      MenuItemFacts::Read(m_settings, *item, drawItem->itemState, /*flatRules=*/false);
   CPen menuPen(PS_SOLID, 0, menuColor);
   CBrush highlightBrush(GetSysColor(COLOR_HIGHLIGHT));
   COLORREF textColor = GetSysColor(facts.selected ? COLOR_HIGHLIGHTTEXT : COLOR_MENUTEXT);
 
-  const int width = m_menu.m_imageWidth;
-  const int height = m_menu.m_imageHeight;
+  const int width = m_settings.imageWidth;
+  const int height = m_settings.imageHeight;
   const LONG left = itemRect.left;
   const LONG top = itemRect.top;
   const LONG f = std::max<LONG>(0, (itemRect.bottom - itemRect.top - height - 4) / 2);
@@ -94,21 +96,21 @@ BOOL ClassicItemPainter::Paint(DRAWITEMSTRUCT* drawItem) const {
     const COLORREF shadow = GetSysColor(COLOR_BTNSHADOW);
     const COLORREF light = GetSysColor(COLOR_BTNHIGHLIGHT);
     dc->Draw3dRect(&cell, menuColor, menuColor);
-    if (facts.useCheckImage && m_menu.m_checkImages != nullptr) {
+    if (facts.useCheckImage && m_settings.checkImages != nullptr) {
       dc->FillRect(&cell, &menuBrush);
       dc->Draw3dRect(&box, menuColor, menuColor);
-      m_menu.m_checkImages->Draw(dc, facts.selected ? 1 : 0, picture, ILD_TRANSPARENT);
+      m_settings.checkImages->Draw(dc, facts.selected ? 1 : 0, picture, ILD_TRANSPARENT);
     } else if (facts.disabledPicture) {
       dc->Draw3dRect(&box, menuColor, menuColor);
       if (facts.ListUsable()) {
         CBitmap bitmap;
-        m_menu.IconToBitmap(dc, facts.list, facts.index, &bitmap);
-        if (m_menu.m_disabledStyle) {
-          TrellMenu::PaintDisabledDib(dc->m_hDC, picture.x, picture.y, width, height, bitmap, 0, 0,
-                                      menuColor);
+        MenuPictures(m_settings, m_facts).IconToBitmap(dc, facts.list, facts.index, &bitmap);
+        if (m_settings.disabledStyle) {
+          menu_drawing::PaintDisabledDib(dc->m_hDC, picture.x, picture.y, width, height, bitmap, 0,
+                                         0, menuColor);
         } else {
-          TrellMenu::PaintDisabledMasked(dc, picture.x, picture.y, width, height, &bitmap, 0, 0,
-                                         menuColor);
+          menu_drawing::PaintDisabledMasked(dc, picture.x, picture.y, width, height, &bitmap, 0, 0,
+                                            menuColor);
         }
       }
     } else if (facts.selectedPicture) {
@@ -143,8 +145,8 @@ BOOL ClassicItemPainter::Paint(DRAWITEMSTRUCT* drawItem) const {
 
   // Drawn check mark: a tick, or a dot for an item with its own check bitmap.
   if (!facts.hasPictureSource && facts.checked && !facts.useCheckImage) {
-    TrellMenu::PaintClassicCheckCell(dc, checkBox, facts.selected,
-                                     MenuItemFacts::HasOwnCheckBitmap(*drawItem));
+    menu_drawing::PaintClassicCheckCell(dc, checkBox, facts.selected,
+                                        MenuItemFacts::HasOwnCheckBitmap(*drawItem), m_facts);
   }
 
   // Text.

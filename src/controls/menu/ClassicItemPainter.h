@@ -3,10 +3,9 @@
 #include <windows.h>
 
 #include "controls/menu/MenuLookFacts.h"
+#include "controls/menu/MenuSettings.h"
 
-class TrellMenu;
-
-// Paints one owner-drawn item of a TrellMenu in the classic look, straight on
+// Paints one owner-drawn item of a TrellMenu (given its settings) in the classic look, straight on
 // the item's DC: a menu-coloured item, the picture in a small raised or sunken
 // box at the left, a highlight bar behind the text of the selected item, and
 // embossed grey text for a disabled item. Separators are an etched line.
@@ -15,13 +14,13 @@ class TrellMenu;
 // before Paint returns.
 class ClassicItemPainter {
  public:
-  ClassicItemPainter(TrellMenu& menu, const MenuLookFacts& facts);
+  ClassicItemPainter(const MenuSettings& settings, const MenuLookFacts& facts);
 
   // Paints the item; FALSE (nothing drawn) for an item without a record or
   // DC. May clear ODS_SELECTED of a disabled item in drawItem->itemState.
   BOOL Paint(DRAWITEMSTRUCT* drawItem) const;
 
  private:
-  TrellMenu& m_menu;
+  MenuSettings m_settings;
   MenuLookFacts m_facts;
 };

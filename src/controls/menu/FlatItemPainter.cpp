@@ -4,9 +4,11 @@
 #include <optional>
 
 #include "controls/menu/ColorBlend.h"
+#include "controls/menu/MenuDrawing.h"
+#include "controls/menu/MenuEnvironment.h"
 #include "controls/menu/MenuItemData.h"
 #include "controls/menu/MenuItemFacts.h"
-#include "controls/menu/TrellMenu.h"
+#include "controls/menu/MenuPictures.h"
 #include "framework/CBitmap.h"
 #include "framework/CBrush.h"
 #include "framework/CDC.h"
@@ -32,11 +34,11 @@ LONG CentreOffset(LONG extent, LONG size) {
 
 }  // namespace
 
-FlatItemPainter::FlatItemPainter(TrellMenu& menu, const MenuLookFacts& facts)
-    : m_menu(menu), m_facts(facts) {}
+FlatItemPainter::FlatItemPainter(const MenuSettings& settings, const MenuLookFacts& facts)
+    : m_settings(settings), m_facts(facts) {}
 
 int FlatItemPainter::GutterWidth() const {
-  return m_menu.m_imageWidth + (TrellMenu::s_imageEffects ? 7 : 4);
+  return m_settings.imageWidth + (MenuEnvironment::s_imageEffects ? 7 : 4);
 }
 
 BOOL FlatItemPainter::Paint(DRAWITEMSTRUCT* drawItem) const {
@@ -65,7 +67,7 @@ BOOL FlatItemPainter::Paint(DRAWITEMSTRUCT* drawItem) const {
   // font (a fresh memory DC starts with the system font).
   std::optional<MemoryDC> surface;
   CFont menuFont;
-  if ((drawItem->itemState & ODS_GRAYED) && !TrellMenu::s_flatHighlightDisabled) {
+  if ((drawItem->itemState & ODS_GRAYED) && !MenuEnvironment::s_flatHighlightDisabled) {
     drawItem->itemState &= ~static_cast<UINT>(ODS_SELECTED);
     surface.emplace(target, drawItem->rcItem);
     NONCLIENTMETRICSA metrics{};
@@ -82,7 +84,7 @@ BOOL FlatItemPainter::Paint(DRAWITEMSTRUCT* drawItem) const {
   }
 
   const RECT& itemRect = drawItem->rcItem;
-  const int margin = TrellMenu::s_imageEffects ? 7 : 4;
+  const int margin = MenuEnvironment::s_imageEffects ? 7 : 4;
   const LONG gutterWidth = GutterWidth();
   const RECT gutter =
       MakeRect(itemRect.left, itemRect.top, itemRect.left + gutterWidth, itemRect.bottom);
@@ -99,7 +101,7 @@ BOOL FlatItemPainter::Paint(DRAWITEMSTRUCT* drawItem) const {
   }
 
   const MenuItemFacts facts =
-      MenuItemFacts::Read(m_menu, *item, drawItem->itemState, /*flatRules=*/true);
+      MenuItemFacts::Read(m_settings, *item, drawItem->itemState, /*flatRules=*/true);
 
   // Background.
   if (!facts.selected) {
@@ -116,8 +118,8 @@ BOOL FlatItemPainter::Paint(DRAWITEMSTRUCT* drawItem) const {
     dc->Draw3dRect(&itemRect, highlightColor, highlightColor);
   }
 
-  const int width = m_menu.m_imageWidth;
-  const int height = m_menu.m_imageHeight;
+  const int width = m_settings.imageWidth;
+  const int height = m_settings.imageHeight;
   const LONG itemHeight = itemRect.bottom - itemRect.top;
   POINT picture{itemRect.left + CentreOffset(gutterWidth, width),
                 itemRect.top + CentreOffset(itemHeight, height)};
@@ -126,20 +128,20 @@ BOOL FlatItemPainter::Paint(DRAWITEMSTRUCT* drawItem) const {
   if (facts.ShowsPictureCell()) {
     const RECT cell = MakeRect(itemRect.left + 1, itemRect.top + 1, itemRect.left + gutterWidth - 1,
                                itemRect.bottom - 1);
-    if (facts.useCheckImage && m_menu.m_checkImages != nullptr) {
+    if (facts.useCheckImage && m_settings.checkImages != nullptr) {
       dc->FillRect(&cell, &gutterBrush);
-      m_menu.m_checkImages->Draw(dc, facts.selected ? 1 : 0, picture, ILD_TRANSPARENT);
+      m_settings.checkImages->Draw(dc, facts.selected ? 1 : 0, picture, ILD_TRANSPARENT);
     } else if (facts.disabledPicture) {
       const COLORREF background = facts.selected ? selectionColor : gutterColor;
       if (facts.ListUsable()) {
         CBitmap bitmap;
-        m_menu.IconToBitmap(dc, facts.list, facts.index, &bitmap);
-        if (m_menu.m_disabledStyle) {
-          TrellMenu::PaintDisabledDib(dc->m_hDC, picture.x, picture.y, width, height, bitmap, 0, 0,
-                                      background);
+        MenuPictures(m_settings, m_facts).IconToBitmap(dc, facts.list, facts.index, &bitmap);
+        if (m_settings.disabledStyle) {
+          menu_drawing::PaintDisabledDib(dc->m_hDC, picture.x, picture.y, width, height, bitmap, 0,
+                                         0, background);
         } else {
-          TrellMenu::PaintDisabledMasked(dc, picture.x, picture.y, width, height, &bitmap, 0, 0,
-                                         background);
+          menu_drawing::PaintDisabledMasked(dc, picture.x, picture.y, width, height, &bitmap, 0, 0,
+                                            background);
         }
       }
       if (facts.selected) {
@@ -182,8 +184,8 @@ BOOL FlatItemPainter::Paint(DRAWITEMSTRUCT* drawItem) const {
     const LONG x = itemRect.left + CentreOffset(gutterWidth, 16);
     const LONG y = itemRect.top + CentreOffset(itemHeight, 16);
     const RECT box = MakeRect(x, y, x + 16, y + 16);
-    TrellMenu::PaintFlatCheckCell(dc, box, MenuItemFacts::HasOwnCheckBitmap(*drawItem),
-                                  highlightColor);
+    menu_drawing::PaintFlatCheckCell(dc, box, MenuItemFacts::HasOwnCheckBitmap(*drawItem),
+                                     highlightColor);
   }
 
   // Text.

@@ -3,10 +3,9 @@
 #include <windows.h>
 
 #include "controls/menu/MenuLookFacts.h"
+#include "controls/menu/MenuSettings.h"
 
-class TrellMenu;
-
-// Paints one owner-drawn item of a TrellMenu in the flat look: the item in the
+// Paints one owner-drawn item of a TrellMenu (given its settings) in the flat look: the item in the
 // window colour with a tinted picture column (the gutter) on the left; the
 // selected item as one light highlight-coloured box with a highlight frame;
 // a hovered picture lifted over its shadow; an unselected picture faded; a
@@ -19,7 +18,7 @@ class TrellMenu;
 // undone, before Paint returns.
 class FlatItemPainter {
  public:
-  FlatItemPainter(TrellMenu& menu, const MenuLookFacts& facts);
+  FlatItemPainter(const MenuSettings& settings, const MenuLookFacts& facts);
 
   // Paints the item; FALSE (nothing drawn) for an item without a record or
   // DC. Clears ODS_SELECTED of a disabled item in drawItem->itemState.
@@ -29,6 +28,6 @@ class FlatItemPainter {
   int GutterWidth() const;
 
  private:
-  TrellMenu& m_menu;
+  MenuSettings m_settings;
   MenuLookFacts m_facts;
 };

@@ -2,12 +2,14 @@
 
 #include <cstddef>
 
+#include "controls/menu/MenuEnvironment.h"
 #include "controls/menu/MenuItemData.h"
-#include "controls/menu/TrellMenu.h"
+#include "controls/menu/MenuPictures.h"
+#include "controls/menu/MenuSettings.h"
 #include "framework/CImageList.h"
 
-MenuItemFacts MenuItemFacts::Read(const TrellMenu& menu, const MenuItemData& item, UINT itemState,
-                                  bool flatRules) {
+MenuItemFacts MenuItemFacts::Read(const MenuSettings& settings, const MenuItemData& item,
+                                  UINT itemState, bool flatRules) {
   MenuItemFacts facts;
   facts.selected = (itemState & ODS_SELECTED) != 0;
   facts.grayed = (itemState & ODS_GRAYED) != 0;
@@ -27,7 +29,7 @@ MenuItemFacts MenuItemFacts::Read(const TrellMenu& menu, const MenuItemData& ite
     facts.hasPictureSource = true;
     facts.list = item.ownImages;
     facts.index = item.ownImageIndex;
-    if (flatRules && TrellMenu::s_imageEffects && item.ownImageIndex == 0 &&
+    if (flatRules && MenuEnvironment::s_imageEffects && item.ownImageIndex == 0 &&
         item.ownImages != nullptr && item.ownImages->GetImageCount() > 2) {
       facts.hasVariants = true;
       facts.fadedIndex = 1;
@@ -35,9 +37,10 @@ MenuItemFacts MenuItemFacts::Read(const TrellMenu& menu, const MenuItemData& ite
     }
   } else if (item.sharedImageIndex >= 0 && (!flatRules || item.ownImageIndex < 0)) {
     facts.hasPictureSource = true;
-    facts.list = &TrellMenu::s_sharedImages;
+    facts.list = &MenuPictures::s_sharedImages;
     facts.index = item.sharedImageIndex;
-    if (flatRules && TrellMenu::s_imageEffects && TrellMenu::HasImageVariants(facts.index)) {
+    if (flatRules && MenuEnvironment::s_imageEffects &&
+        MenuPictures::HasImageVariants(facts.index)) {
       facts.hasVariants = true;
       facts.fadedIndex = facts.index + 1;
       facts.shadowIndex = facts.index + 2;
@@ -46,7 +49,7 @@ MenuItemFacts MenuItemFacts::Read(const TrellMenu& menu, const MenuItemData& ite
 
   if (facts.checked && !facts.hasPictureSource) {
     facts.useCheckImage =
-        (facts.selected && menu.m_selectedCheckBitmapId > 0) || menu.m_checkBitmapId > 0;
+        (facts.selected && settings.selectedCheckBitmapId > 0) || settings.checkBitmapId > 0;
   } else if (facts.hasPictureSource) {
     facts.hasPicture = true;
     if (facts.selected && !facts.grayed) {

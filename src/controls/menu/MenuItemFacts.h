@@ -5,7 +5,7 @@
 #include "framework/CString.h"
 
 class CImageList;
-class TrellMenu;
+struct MenuSettings;
 struct MenuItemData;
 
 // What one owner-drawn item of a TrellMenu shows, worked out from its record,
@@ -44,7 +44,7 @@ struct MenuItemFacts {
 
   // flatRules: the flat look takes a shared picture only while the item has
   // no own picture index, and knows picture variants.
-  static MenuItemFacts Read(const TrellMenu& menu, const MenuItemData& item, UINT itemState,
+  static MenuItemFacts Read(const MenuSettings& settings, const MenuItemData& item, UINT itemState,
                             bool flatRules);
 
   // Whether the item has a check bitmap of its own (a radio item, which shows

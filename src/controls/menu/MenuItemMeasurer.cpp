@@ -4,27 +4,17 @@
 #include <cwchar>
 #include <string>
 
+#include "controls/menu/MenuDrawing.h"
+#include "controls/menu/MenuEnvironment.h"
 #include "controls/menu/MenuItemData.h"
-#include "controls/menu/TrellMenu.h"
+#include "controls/menu/MenuPictures.h"
+#include "controls/menu/MenuScreenDC.h"
 #include "framework/Afx.h"
 #include "framework/CDC.h"
 #include "framework/CFont.h"
-#include "framework/CWinThread.h"
-#include "framework/CWnd.h"
 #include "framework/SelectionGuard.h"
 
 namespace {
-
-// The window whose DC measures text: the application's main window, or the
-// desktop when there is none.
-HWND MeasuringWindow() {
-  CWinThread* thread = AfxGetThread();
-  CWnd* main = thread != nullptr ? thread->GetMainWnd() : nullptr;
-  if (main != nullptr && main->m_hWnd != nullptr) {
-    return main->m_hWnd;
-  }
-  return ::GetDesktopWindow();
-}
 
 // text in the ANSI code page, without its terminator.
 std::string ToAnsi(const wchar_t* text) {
@@ -40,11 +30,11 @@ std::string ToAnsi(const wchar_t* text) {
 
 }  // namespace
 
-MenuItemMeasurer::MenuItemMeasurer(const TrellMenu& menu, const MenuLookFacts& facts)
-    : m_menu(menu), m_facts(facts) {}
+MenuItemMeasurer::MenuItemMeasurer(const MenuSettings& settings, const MenuLookFacts& facts)
+    : m_settings(settings), m_facts(facts) {}
 
 int MenuItemMeasurer::ImageMargin() const {
-  return m_facts.flatDrawing && TrellMenu::s_imageEffects ? 7 : 4;
+  return m_facts.flatDrawing && MenuEnvironment::s_imageEffects ? 7 : 4;
 }
 
 void MenuItemMeasurer::Measure(MEASUREITEMSTRUCT* measureItem) const {
@@ -61,7 +51,7 @@ void MenuItemMeasurer::Measure(MEASUREITEMSTRUCT* measureItem) const {
   if (item->menuFlags & MF_SEPARATOR) {
     measureItem->itemWidth = 0;
     measureItem->itemHeight =
-        static_cast<UINT>(std::max(menuBarHeight / 2, (m_menu.m_imageHeight + margin) / 2));
+        static_cast<UINT>(std::max(menuBarHeight / 2, (m_settings.imageHeight + margin) / 2));
     return;
   }
 
@@ -71,22 +61,19 @@ void MenuItemMeasurer::Measure(MEASUREITEMSTRUCT* measureItem) const {
   CFont menuFont;
   menuFont.CreateFontIndirect(&metrics.lfMenuFont);
 
-  const HWND window = MeasuringWindow();
-  CDC* dc = CDC::FromHandle(::GetDC(window));
+  MenuScreenDC screen;
   UINT textWidth = 0;
-  if (dc != nullptr) {
+  if (screen.GetSafeHdc() != nullptr) {
     // Systems before Windows 95 measure with the DC's own font.
-    SelectionGuard keepFont(dc->m_hDC, m_facts.recognisedOs ? menuFont.m_hObject : nullptr);
-    textWidth = TextWidth(dc->m_hDC, item->text);
-    keepFont.Restore();
-    ::ReleaseDC(window, dc->m_hDC);
+    SelectionGuard keepFont(screen.m_hDC, m_facts.recognisedOs ? menuFont.m_hObject : nullptr);
+    textWidth = TextWidth(screen.m_hDC, item->text);
   }
 
   const int column =
-      m_facts.flatDrawing ? m_menu.m_imageWidth + margin + 8 : 2 * m_menu.m_imageWidth + 1;
+      m_facts.flatDrawing ? m_settings.imageWidth + margin + 8 : 2 * m_settings.imageWidth + 1;
   measureItem->itemWidth = textWidth + static_cast<UINT>(column);
   measureItem->itemHeight =
-      static_cast<UINT>(std::max(menuBarHeight, m_menu.m_imageHeight + margin));
+      static_cast<UINT>(std::max(menuBarHeight, m_settings.imageHeight + margin));
 }
 
 UINT MenuItemMeasurer::TextWidth(HDC dc, const wchar_t* text) const {

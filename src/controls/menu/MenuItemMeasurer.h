@@ -3,10 +3,9 @@
 #include <windows.h>
 
 #include "controls/menu/MenuLookFacts.h"
+#include "controls/menu/MenuSettings.h"
 
-class TrellMenu;
-
-// Sizes the owner-drawn items of a TrellMenu for the look in force: the width
+// Sizes the owner-drawn items of a TrellMenu (given its settings) for the look in force: the width
 // of the item's text (accelerator column included) plus room for the picture
 // column, and a height that fits both the menu bar's text and a picture.
 //
@@ -16,7 +15,7 @@ class TrellMenu;
 // get an estimate from the narrow text.
 class MenuItemMeasurer {
  public:
-  MenuItemMeasurer(const TrellMenu& menu, const MenuLookFacts& facts);
+  MenuItemMeasurer(const MenuSettings& settings, const MenuLookFacts& facts);
 
   // Writes itemWidth and itemHeight for the record in itemData. An item
   // without a record is left as it is.
@@ -30,6 +29,6 @@ class MenuItemMeasurer {
   // The width of text (null counts as empty) on dc in its current font.
   UINT TextWidth(HDC dc, const wchar_t* text) const;
 
-  const TrellMenu& m_menu;
+  MenuSettings m_settings;
   MenuLookFacts m_facts;
 };

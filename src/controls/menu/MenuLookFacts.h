@@ -3,7 +3,7 @@
 #include "controls/menu/OsVersionClass.h"
 
 // The facts about the running system that measuring and drawing a menu item
-// depend on, read once per item from the menu's environment probes. Keeping
+// depend on, worked out once per item by MenuEnvironment. Keeping
 // them in one value lets the measuring and drawing code be run for any
 // combination of facts (which the tests and the gallery do) without touching
 // the probes' caches.
@@ -17,9 +17,10 @@ struct MenuLookFacts {
   // The flat look is the draw mode in force (with the fixed settings: xpLook).
   bool flatDrawing = false;
 
-  // The facts of this system, from TrellMenu's probes.
+  // The facts of this system (MenuEnvironment::CurrentLook).
   static MenuLookFacts Current();
   // The facts of a system of the given class whose theme is (or is not) the
-  // classic one, with the fixed draw-mode settings applied.
+  // classic one, with the fixed draw-mode settings applied
+  // (MenuEnvironment::LookFor).
   static MenuLookFacts ForOs(OsClass osClass, bool classicTheme);
 };

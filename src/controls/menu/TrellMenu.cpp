@@ -1,7 +1,15 @@
-// TrellMenu: construction, destruction, lookup and re-synchronisation.
 #include "controls/menu/TrellMenu.h"
 
+#include <string>
+#include <vector>
+
+#include "controls/menu/ClassicItemPainter.h"
+#include "controls/menu/FlatItemPainter.h"
 #include "controls/menu/MenuItemData.h"
+#include "controls/menu/MenuItemMeasurer.h"
+#include "controls/menu/MenuTabColumns.h"
+#include "controls/menu/MenuTemplateResource.h"
+#include "framework/Afx.h"
 
 IMPLEMENT_DYNAMIC(TrellMenu, CMenu)
 
@@ -22,7 +30,51 @@ TrellMenu::~TrellMenu() {
   --g_liveMenus;
 }
 
+CPtrArray TrellMenu::s_subMenuHandles;
+
 std::size_t TrellMenu::LiveCount() { return g_liveMenus; }
+
+MenuSettings TrellMenu::Settings() const {
+  MenuSettings settings;
+  settings.imageWidth = m_imageWidth;
+  settings.imageHeight = m_imageHeight;
+  settings.maskColor = m_maskColor;
+  settings.useMaskColor = m_useMaskColor;
+  settings.disabledStyle = m_disabledStyle;
+  settings.checkImages = m_checkImages;
+  settings.selectedCheckBitmapId = m_selectedCheckBitmapId;
+  settings.checkBitmapId = m_checkBitmapId;
+  settings.imagesAreIcons = m_imagesAreIcons;
+  return settings;
+}
+
+// ---- Measuring and drawing ---------------------------------------------------
+
+void TrellMenu::MeasureItem(MEASUREITEMSTRUCT* measureItem) {
+  MenuItemMeasurer(Settings(), MenuLookFacts::Current()).Measure(measureItem);
+}
+
+void TrellMenu::DrawItem(DRAWITEMSTRUCT* drawItem) {
+  if (drawItem == nullptr || drawItem->itemData == 0) {
+    return;  // an item without its record is skipped
+  }
+  const MenuLookFacts look = MenuLookFacts::Current();
+  if (MenuEnvironment::ChooseDrawMode(drawItem->hDC, look) == DrawModeFlat) {
+    FlatItemPainter(Settings(), look).Paint(drawItem);
+  } else {
+    ClassicItemPainter(Settings(), look).Paint(drawItem);
+  }
+}
+
+BOOL TrellMenu::PaintItemClassic(DRAWITEMSTRUCT* drawItem) {
+  return ClassicItemPainter(Settings(), MenuLookFacts::Current()).Paint(drawItem);
+}
+
+BOOL TrellMenu::PaintItemFlat(DRAWITEMSTRUCT* drawItem) {
+  return FlatItemPainter(Settings(), MenuLookFacts::Current()).Paint(drawItem);
+}
+
+// ---- Construction, lookup and re-synchronisation -------------------------------
 
 MenuItemData* TrellMenu::ItemAt(std::ptrdiff_t i) const {
   return static_cast<MenuItemData*>(m_items.GetAt(i));
@@ -346,4 +398,95 @@ BOOL TrellMenu::IsOwnedSubMenu(HMENU menu) {
 
 BOOL TrellMenu::IsOwnedSubMenu(CMenu* menu) {
   return menu != nullptr && IsOwnedSubMenu(menu->m_hMenu);
+}
+
+// ---- Loading -------------------------------------------------------------------
+
+BOOL TrellMenu::LoadMenu(UINT resourceId) {
+  return LoadMenu(MAKEINTRESOURCEA(resourceId & 0xFFFF));
+}
+
+BOOL TrellMenu::LoadMenu(const char* resourceName) {
+  // The whole template is read and checked before anything changes: a
+  // damaged template leaves the menu as it was, like a missing resource.
+  std::vector<MenuTemplateItem> items;
+  if (!MenuTemplateResource::Read(resourceName, items)) {
+    return FALSE;
+  }
+
+  DestroyMenu();
+  if (!CreateMenu()) {
+    return FALSE;
+  }
+
+  // The menus being filled: this menu at the bottom, the innermost open
+  // sub-menu on top. The reader tells how many levels each item ends.
+  std::vector<TrellMenu*> stack{this};
+  for (const MenuTemplateItem& item : items) {
+    if (stack.empty()) {
+      break;  // the reader stops at the end of the top level; never reached
+    }
+    TrellMenu* top = stack.back();
+    const std::wstring text(item.text.begin(), item.text.end());
+    if (item.IsPopup()) {
+      TrellMenu* sub = NewOwnedSubMenu();
+      sub->m_checkBitmapId = m_checkBitmapId;
+      sub->m_selectedCheckBitmapId = m_selectedCheckBitmapId;
+      sub->m_checkImages = m_checkImages;
+      sub->m_checkImagesShared = TRUE;
+      if (!sub->CreatePopupMenu()) {
+        // Nothing would own the object: give up the load rather than leak it.
+        delete sub;
+        DestroyMenu();
+        return FALSE;
+      }
+      // Appending records the handle, which makes top the object's owner.
+      top->AppendMenu(text.c_str(), item.ItemFlags(), reinterpret_cast<UINT_PTR>(sub->m_hMenu));
+      stack.push_back(sub);
+    } else {
+      top->AppendMenu(text.c_str(), item.ItemFlags(), item.id);
+      for (int level = 0; level < item.closedLevels && !stack.empty(); ++level) {
+        stack.back()->AlignTabColumns();
+        stack.pop_back();
+      }
+    }
+  }
+
+  // The menu bar's items become plain items, drawn by the platform: string
+  // items, and separators stay separators (a top-level template tracked as a
+  // popup, such as a system menu, has them). Items the platform holds beyond
+  // the records are left as they are.
+  for (UINT q = 0; q < GetMenuItemCount() && static_cast<std::ptrdiff_t>(q) < m_items.GetSize();
+       ++q) {
+    auto* record = static_cast<MenuItemData*>(m_items.GetAt(q));
+    const CString s = record->GetTextAnsi();
+    if (record->menuFlags & MF_SEPARATOR) {
+      record->menuFlags = MF_BYPOSITION | MF_SEPARATOR;
+      CMenu::ModifyMenu(q, MF_BYPOSITION | MF_SEPARATOR);
+    } else if (HMENU sub = ::GetSubMenu(m_hMenu, static_cast<int>(q))) {
+      record->menuFlags = MF_BYPOSITION | MF_POPUP;
+      CMenu::ModifyMenu(q, MF_BYPOSITION | MF_POPUP, reinterpret_cast<UINT_PTR>(sub),
+                        s.GetString());
+    } else {
+      record->menuFlags = MF_BYPOSITION;
+      CMenu::ModifyMenu(q, MF_BYPOSITION, record->commandId, s.GetString());
+    }
+  }
+
+  m_loaded = TRUE;
+  return TRUE;
+}
+
+void TrellMenu::AlignTabColumns() {
+  // Records are addressed by position; items beyond the last record have
+  // none to pad.
+  std::ptrdiff_t n = static_cast<std::ptrdiff_t>(GetMenuItemCount());
+  if (n > m_items.GetSize()) {
+    n = m_items.GetSize();
+  }
+  std::vector<MenuItemData*> records;
+  for (std::ptrdiff_t i = 0; i < n; ++i) {
+    records.push_back(ItemAt(i));
+  }
+  MenuTabColumns::Align(records);
 }

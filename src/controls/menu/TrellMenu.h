@@ -4,6 +4,11 @@
 
 #include <cstddef>
 
+#include "controls/menu/MenuDrawing.h"
+#include "controls/menu/MenuEnvironment.h"
+#include "controls/menu/MenuLookFacts.h"
+#include "controls/menu/MenuPictures.h"
+#include "controls/menu/MenuSettings.h"
 #include "controls/menu/OsVersionClass.h"
 #include "framework/CDWordArray.h"
 #include "framework/CImageList.h"
@@ -15,14 +20,18 @@ class CBitmap;
 class CDC;
 struct MenuItemData;
 
-// Draw modes of the menu's two looks.
-enum DrawMode : int { DrawModeClassic = 0, DrawModeFlat = 1 };
-
 // A menu whose items are all owner-drawn. Each item has a MenuItemData record
 // (its address is the item's data in the platform menu); commands get their
 // pictures from toolbar resources through a shared image list; the items are
 // measured and drawn in a classic or a flat look chosen from the OS version
 // and the desktop theme.
+//
+// The class holds the records and the platform-menu side (construction,
+// lookup, re-synchronisation, loading, destruction). The look is decided by
+// MenuEnvironment, the pictures are MenuPictures, items are sized by
+// MenuItemMeasurer and drawn by ClassicItemPainter or FlatItemPainter, which
+// take the menu's MenuSettings rather than the menu; the operations below that
+// belong to those classes forward to them.
 //
 // A TrellMenu owns its records, the TrellMenu objects of the sub-menus it
 // created while loading (found through m_subMenuHandles), and m_checkImages
@@ -97,58 +106,68 @@ class TrellMenu : public CMenu {
   // appended stay the caller's: DestroyMenu only empties them.)
   static TrellMenu* NewOwnedSubMenu();
 
-  // ---- Pictures -------------------------------------------------------------
-  // The shared picture of command id from toolbar toolbarId: its index in
-  // s_sharedImages, or -1 when the toolbar does not list the command or its
-  // bitmap cannot be used.
-  int AssignCommandPicture(UINT id, int toolbarId);
-  // TRUE when the toolbar resource lists command id; index then holds its
-  // button's picture number when that is greater than 0.
-  BOOL FindToolbarImage(UINT id, int toolbarId, int& index);
-  // Number of colour-table entries of a bitmap header.
-  static UINT BitmapColorCount(const BITMAPINFOHEADER* header);
-  // A 16-colour bitmap resource with its button colours mapped to the
-  // current system colours; null for any other bitmap or a missing one.
-  static HBITMAP LoadSysColorToolbarBitmap(UINT id);
-  // Appends the pictures of bitmap resource id (or, with m_imagesAreIcons,
-  // the icon whose handle id is) to list.
-  BOOL AddBitmapImages(CImageList* list, UINT_PTR id);
-  // Copies picture index of list into s_sharedImages for command id
-  // (replacing the command's picture if it has one); with the flat look also
-  // a faded and a shadow variant. The index, or -1.
-  int AddSharedImage(CImageList* list, int index, UINT id);
-  // The first index of command id in s_sharedImages, or -1.
-  static int FindSharedImage(UINT id);
-  // TRUE when slots k, k + 1 and k + 2 all belong to the same command.
-  static BOOL HasImageVariants(int k);
-  // Draws picture index of list on the button-face colour into a new bitmap
-  // compatible with dc, m_imageWidth x m_imageHeight, attached to bitmap.
-  BOOL IconToBitmap(CDC* dc, CImageList* list, int index, CBitmap* bitmap);
-  // Blends every non-background pixel 30 % toward white.
-  void MakeFadedBitmap(CBitmap* bitmap);
-  // Paints every non-background pixel in one shadow colour.
-  void MakeShadowBitmap(CBitmap* bitmap);
+  // ---- Pictures (MenuPictures, with this menu's settings and the look) -------
+  int AssignCommandPicture(UINT id, int toolbarId) {
+    return Pictures().AssignCommandPicture(id, toolbarId);
+  }
+  BOOL FindToolbarImage(UINT id, int toolbarId, int& index) {
+    return MenuPictures::FindToolbarImage(id, toolbarId, index);
+  }
+  static UINT BitmapColorCount(const BITMAPINFOHEADER* header) {
+    return MenuPictures::BitmapColorCount(header);
+  }
+  static HBITMAP LoadSysColorToolbarBitmap(UINT id) {
+    return MenuPictures::LoadSysColorToolbarBitmap(id);
+  }
+  BOOL AddBitmapImages(CImageList* list, UINT_PTR id) {
+    return Pictures().AddBitmapImages(list, id);
+  }
+  int AddSharedImage(CImageList* list, int index, UINT id) {
+    return Pictures().AddSharedImage(list, index, id);
+  }
+  static int FindSharedImage(UINT id) { return MenuPictures::FindSharedImage(id); }
+  static BOOL HasImageVariants(int k) { return MenuPictures::HasImageVariants(k); }
+  BOOL IconToBitmap(CDC* dc, CImageList* list, int index, CBitmap* bitmap) {
+    return Pictures().IconToBitmap(dc, list, index, bitmap);
+  }
+  void MakeFadedBitmap(CBitmap* bitmap) { MenuPictures::MakeFadedBitmap(bitmap); }
+  void MakeShadowBitmap(CBitmap* bitmap) { Pictures().MakeShadowBitmap(bitmap); }
 
-  // ---- Environment probes ---------------------------------------------------
-  static OsClass DetectOsClass();
-  static BOOL IsRecognisedOs();
-  static BOOL IsClassicTheme();
-  static BOOL IsXpLook();
-  static BOOL IsFlatDrawing();
+  // ---- Environment probes (MenuEnvironment) ---------------------------------
+  static OsClass DetectOsClass() { return MenuEnvironment::DetectOsClass(); }
+  static BOOL IsRecognisedOs() { return Look(FALSE).recognisedOs; }
+  static BOOL IsClassicTheme() { return MenuEnvironment::IsClassicTheme(); }
+  static BOOL IsXpLook() { return Look(TRUE).xpLook; }
+  static BOOL IsFlatDrawing() { return Look(TRUE).flatDrawing; }
 
-  // ---- Drawing helpers (no member state) -----------------------------------
-  static void PaintRadioDot(CDC* dc, int x, int y, COLORREF color);
-  static void PaintCheckTick(CDC* dc, int x, int y, COLORREF color);
-  static BOOL PaintClassicCheckCell(CDC* dc, const RECT& rect, bool selected, bool radio);
-  static BOOL PaintFlatCheckCell(CDC* dc, const RECT& rect, bool radio, COLORREF frameColor);
-  // Draws picture (overwritten: pass a copy) disabled: its dark pixels in the
-  // shadow colour over a highlight copy one pixel down and right.
+  // ---- Drawing helpers (menu_drawing) ---------------------------------------
+  static void PaintRadioDot(CDC* dc, int x, int y, COLORREF color) {
+    menu_drawing::PaintRadioDot(dc, x, y, color);
+  }
+  static void PaintCheckTick(CDC* dc, int x, int y, COLORREF color) {
+    menu_drawing::PaintCheckTick(dc, x, y, color);
+  }
+  static BOOL PaintClassicCheckCell(CDC* dc, const RECT& rect, bool selected, bool radio) {
+    return menu_drawing::PaintClassicCheckCell(dc, rect, selected, radio, Look(TRUE));
+  }
+  static BOOL PaintFlatCheckCell(CDC* dc, const RECT& rect, bool radio, COLORREF frameColor) {
+    return menu_drawing::PaintFlatCheckCell(dc, rect, radio, frameColor);
+  }
   static void PaintDisabledMasked(CDC* dc, int x, int y, int width, int height, CBitmap* picture,
-                                  int sourceX, int sourceY, COLORREF background);
+                                  int sourceX, int sourceY, COLORREF background) {
+    menu_drawing::PaintDisabledMasked(dc, x, y, width, height, picture, sourceX, sourceY,
+                                      background);
+  }
   static void PaintDisabledDib(HDC dc, int x, int y, int width, int height, HBITMAP picture,
-                               int sourceX, int sourceY, COLORREF background);
+                               int sourceX, int sourceY, COLORREF background) {
+    menu_drawing::PaintDisabledDib(dc, x, y, width, height, picture, sourceX, sourceY, background);
+  }
 
   // ---- Measuring and drawing the looks ------------------------------------
+  // The settings the measurer, the painters and the pictures read.
+  MenuSettings Settings() const;
+  // Paint one item in the classic or the flat look (ClassicItemPainter,
+  // FlatItemPainter) with the look of this system.
   BOOL PaintItemClassic(DRAWITEMSTRUCT* drawItem);
   BOOL PaintItemFlat(DRAWITEMSTRUCT* drawItem);
   // Pads the labels of this menu's items so that their accelerators align.
@@ -174,24 +193,20 @@ class TrellMenu : public CMenu {
   BOOL m_loaded = FALSE;
 
   // ---- Class-wide state -----------------------------------------------------
-  // The containers are ready before any constructor runs (constant
-  // initialisation), so TrellMenu objects made during static initialisation,
-  // in any order, can use them.
-  static CPtrArray s_subMenuHandles;     // every popup appended by any TrellMenu
-  static CImageList s_sharedImages;      // pictures by command
-  static CDWordArray s_imageCommandIds;  // command of each shared picture
-  // The OS class, computed once at start-up (on first use if that is earlier).
-  static OsClass CurrentOsClass();
-  // Fixed settings.
-  static constexpr int s_drawModeXp = DrawModeFlat;
-  static constexpr int s_drawModeOther = DrawModeClassic;
-  static constexpr BOOL s_imageEffects = TRUE;
-  static constexpr BOOL s_classicHighlightDisabled = TRUE;
-  static constexpr BOOL s_flatHighlightDisabled = FALSE;
-
-  // Forgets the cached theme probe so that the next IsClassicTheme reads the
-  // registry again (tests change the theme setting).
-  static void ForgetThemeProbe();
+  // Ready before any constructor runs (constant initialisation), so TrellMenu
+  // objects made during static initialisation, in any order, can use it.
+  static CPtrArray s_subMenuHandles;  // every popup appended by any TrellMenu
+  // The shared pictures (MenuPictures) and the OS class and fixed settings
+  // (MenuEnvironment), reached through this class under their own names.
+  static inline CImageList& s_sharedImages = MenuPictures::s_sharedImages;
+  static inline CDWordArray& s_imageCommandIds = MenuPictures::s_imageCommandIds;
+  static OsClass CurrentOsClass() { return MenuEnvironment::CurrentOsClass(); }
+  static constexpr int s_drawModeXp = MenuEnvironment::s_drawModeXp;
+  static constexpr int s_drawModeOther = MenuEnvironment::s_drawModeOther;
+  static constexpr BOOL s_imageEffects = MenuEnvironment::s_imageEffects;
+  static constexpr BOOL s_classicHighlightDisabled = MenuEnvironment::s_classicHighlightDisabled;
+  static constexpr BOOL s_flatHighlightDisabled = MenuEnvironment::s_flatHighlightDisabled;
+  static void ForgetThemeProbe() { MenuEnvironment::ForgetThemeProbe(); }
 
  private:
   // Deletes record i of m_items.
@@ -201,12 +216,14 @@ class TrellMenu : public CMenu {
   CString ReadItemString(UINT position) const;
   static void RemoveSubMenuHandle(HMENU handle);
   static CMenu* FindCommandMenuIn(HMENU menu, UINT id, int& position, int depth);
+  MenuPictures Pictures() const { return MenuPictures(Settings(), MenuLookFacts::Current()); }
+  // The look of this system; without withTheme the theme is not probed (for
+  // the facts that do not depend on it).
+  static MenuLookFacts Look(BOOL withTheme) {
+    return withTheme ? MenuEnvironment::CurrentLook()
+                     : MenuEnvironment::LookFor(MenuEnvironment::CurrentOsClass(), false);
+  }
 
   // Set on sub-menu objects made by NewOwnedSubMenu: the parent deletes them.
   BOOL m_ownedByParent = FALSE;
-
-  static int s_osClass;  // -1 until computed
-  static BOOL s_themeProbed;
-  static BOOL s_classicTheme;
-  friend struct TrellMenuStartup;
 };

@@ -52,13 +52,13 @@ Placed Place(const ImageLayout& layout, bool hasCaption, bool pressed, Box item 
 }
 
 TEST(PlaceImage, LeftWithCaption) {
-  Placed p = Place(Layout(button_geometry::AlignLeft), true, false);
+  Placed p = Place(Layout(button_geometry::ImageLeft), true, false);
   EXPECT_EQ((Box{13, 32, 110, 60}), p.image);
   EXPECT_EQ((Box{29, 20, 110, 60}), p.caption);
 }
 
 TEST(PlaceImage, CentredWithoutCaptionForLeftAndTop) {
-  for (std::uint8_t align : {button_geometry::AlignLeft, button_geometry::AlignTop}) {
+  for (std::uint8_t align : {button_geometry::ImageLeft, button_geometry::ImageTop}) {
     Placed p = Place(Layout(align), false, false);
     EXPECT_EQ((Box{52, 32, 110, 60}), p.image) << int(align);
     EXPECT_EQ((Box{10, 20, 110, 60}), p.caption) << int(align);
@@ -66,20 +66,20 @@ TEST(PlaceImage, CentredWithoutCaptionForLeftAndTop) {
 }
 
 TEST(PlaceImage, TopWithCaptionUsesAbsoluteSpacing) {
-  Placed p = Place(Layout(button_geometry::AlignTop), true, false);
+  Placed p = Place(Layout(button_geometry::ImageTop), true, false);
   EXPECT_EQ((Box{52, 3, 110, 60}), p.image);
   EXPECT_EQ((Box{10, 36, 110, 60}), p.caption);
 }
 
 TEST(PlaceImage, RightWithCaption) {
-  Placed p = Place(Layout(button_geometry::AlignRight), true, false);
+  Placed p = Place(Layout(button_geometry::ImageRight), true, false);
   // Client right 120 - spacing 3 - width 16.
   EXPECT_EQ((Box{101, 32, 110, 60}), p.image);
   EXPECT_EQ((Box{3, 20, 110 - (10 + 3 + 16), 60}), p.caption);
 }
 
 TEST(PlaceImage, RightWithoutCaptionStaysAtTheTop) {
-  Placed p = Place(Layout(button_geometry::AlignRight), false, false);
+  Placed p = Place(Layout(button_geometry::ImageRight), false, false);
   EXPECT_EQ((Box{52, 20, 110, 60}), p.image);
   EXPECT_EQ((Box{10, 20, 110, 60}), p.caption);
 }
@@ -96,19 +96,19 @@ TEST(PlaceImage, OtherAlignmentsKeepTheTopLeftCorner) {
 
 TEST(PlaceImage, CentringTruncatesTowardZero) {
   // An image wider than the item: (40 - 45) / 2 = -2, not -3.
-  Placed p = Place(Layout(button_geometry::AlignLeft), false, false, {0, 0, 40, 41}, 45, 16);
+  Placed p = Place(Layout(button_geometry::ImageLeft), false, false, {0, 0, 40, 41}, 45, 16);
   EXPECT_EQ(-2, p.image.left);
   EXPECT_EQ(12, p.image.top);
 }
 
 TEST(PlaceImage, PressedMovesTheImageButNotInCheckBoxMode) {
-  ImageLayout down = Layout(button_geometry::AlignLeft);
+  ImageLayout down = Layout(button_geometry::ImageLeft);
   down.pushOffsetX = 0;
   down.pushOffsetY = 2;
   Placed p = Place(down, true, true);
   EXPECT_EQ((Box{13, 34, 110, 62}), p.image);
 
-  Placed q = Place(Layout(button_geometry::AlignLeft, true), true, true);
+  Placed q = Place(Layout(button_geometry::ImageLeft, true), true, true);
   EXPECT_EQ((Box{13, 32, 110, 60}), q.image);
 }
 

@@ -29,6 +29,7 @@ namespace button_test {
 // A styled button whose per-paint and hover state a test can set directly.
 class TestButton : public StyledButton {
  public:
+  using Base = StyledButton;
   void ForceHover(BOOL value) { hover = value; }
   BOOL LastPressed() const { return pressed; }
   BOOL LastFocused() const { return focused; }
@@ -55,6 +56,7 @@ struct ParentLog {
 // BN_CLICKED and BN_DOUBLECLICKED of every child after reflection.
 class ParentWindow : public CWnd {
  public:
+  using Base = CWnd;
   static constexpr COLORREF kBackground = RGB(30, 140, 220);
   ParentLog log;
 

@@ -359,10 +359,10 @@ TEST(StyledButtonImages, SettersMeasureTheHandlesAndMakeAMissingMask) {
   EXPECT_EQ(12, slot.height);
   ASSERT_NE(nullptr, slot.mask);
   BITMAP mask;
-  ASSERT_EQ(static_cast<int>(sizeof(mask)), ::GetObjectA(slot.mask, sizeof(mask), &mask));
+  ASSERT_EQ(static_cast<int>(sizeof(mask)), ::GetObjectA(slot.mask.get(), sizeof(mask), &mask));
   EXPECT_EQ(1, mask.bmBitsPixel);
   HDC dc = ::CreateCompatibleDC(nullptr);
-  HGDIOBJ old = ::SelectObject(dc, slot.mask);
+  HGDIOBJ old = ::SelectObject(dc, slot.mask.get());
   EXPECT_EQ(RGB(0, 0, 0), ::GetPixel(dc, 5, 6));
   ::SelectObject(dc, old);
   ::DeleteDC(dc);

@@ -51,7 +51,7 @@ class ClassicPaint : public ::testing::Test {
   BOOL Paint(Canvas& canvas, MenuItemData* item, UINT id, UINT state, const MenuLookFacts& facts,
              const RECT& rect = kItem) {
     DRAWITEMSTRUCT d = t.DrawStruct(item, id, state, canvas.dc(), rect);
-    return ClassicItemPainter(t.menu, facts).Paint(&d);
+    return ClassicItemPainter(t.menu.Settings(), facts).Paint(&d);
   }
 
   TestMenu t;
@@ -144,8 +144,9 @@ TEST_F(ClassicPaint, CheckedItemWithoutPictureGetsATickOrARadioDot) {
   // Check box (L + 1, T + 2) .. (L + 17, T + 17); the tick at (L + 5, T + 6),
   // the dot's 6 x 6 box at (L + 6, T + 6).
   const COLORREF text = Sys(COLOR_MENUTEXT);
-  // The check cell takes its colour from the system's own look.
-  const COLORREF menu = Sys(TrellMenu::IsXpLook() ? COLOR_BTNFACE : COLOR_MENU);
+  // The check cell takes its colour from the look it is painted for (the XP
+  // look's button face), whatever system the test runs on.
+  const COLORREF menu = Sys(kXp.xpLook ? COLOR_BTNFACE : COLOR_MENU);
 
   Canvas ticked(200, 40);
   Paint(ticked, tick, 101, ODS_CHECKED, kXp);
@@ -279,7 +280,7 @@ TEST_F(ClassicPaint, DisabledPictureIsEmbossedInBothStyles) {
 TEST_F(ClassicPaint, ItemWithoutRecordIsSkipped) {
   Canvas canvas(200, 40);
   DRAWITEMSTRUCT d = t.DrawStruct(nullptr, 5, ODS_SELECTED, canvas.dc(), kItem);
-  EXPECT_FALSE(ClassicItemPainter(t.menu, kWin2000).Paint(&d));
+  EXPECT_FALSE(ClassicItemPainter(t.menu.Settings(), kWin2000).Paint(&d));
   t.menu.DrawItem(&d);
   const RECT all{0, 0, canvas.width(), canvas.height()};
   EXPECT_EQ(static_cast<size_t>(canvas.width() * canvas.height()),

@@ -12,7 +12,7 @@
 #include "MenuPaintFixture.h"
 #include "controls/menu/ColorBlend.h"
 #include "controls/menu/FlatItemPainter.h"
-#include "controls/menu/MenuItemDrawDispatcher.h"
+#include "controls/menu/MenuEnvironment.h"
 #include "controls/menu/MenuLookFacts.h"
 #include "framework/CDC.h"
 #include "framework/CGdiObject.h"
@@ -46,7 +46,7 @@ class FlatPaint : public ::testing::Test {
   BOOL Paint(Canvas& canvas, MenuItemData* item, UINT id, UINT state,
              const MenuLookFacts& facts = kXp, const RECT& rect = kItem) {
     DRAWITEMSTRUCT d = t.DrawStruct(item, id, state, canvas.dc(), rect);
-    const BOOL painted = FlatItemPainter(t.menu, facts).Paint(&d);
+    const BOOL painted = FlatItemPainter(t.menu.Settings(), facts).Paint(&d);
     lastState = d.itemState;
     return painted;
   }
@@ -301,7 +301,7 @@ TEST_F(FlatPaint, SeparatorIsAnEtchedLineRightOfTheGutterAtHalfHeight) {
 TEST_F(FlatPaint, ItemWithoutRecordIsSkipped) {
   Canvas canvas(200, 40);
   DRAWITEMSTRUCT d = t.DrawStruct(nullptr, 5, ODS_GRAYED, canvas.dc(), kItem);
-  EXPECT_FALSE(FlatItemPainter(t.menu, kXp).Paint(&d));
+  EXPECT_FALSE(FlatItemPainter(t.menu.Settings(), kXp).Paint(&d));
   t.menu.DrawItem(&d);
   const RECT all{0, 0, canvas.width(), canvas.height()};
   EXPECT_EQ(static_cast<size_t>(canvas.width() * canvas.height()),
@@ -311,10 +311,10 @@ TEST_F(FlatPaint, ItemWithoutRecordIsSkipped) {
 TEST_F(FlatPaint, TheXpLookChoosesTheFlatModeOnTrueColourDisplays) {
   Canvas canvas(10, 10);
   ASSERT_EQ(0, GetDeviceCaps(canvas.dc(), RASTERCAPS) & RC_PALETTE);
-  EXPECT_EQ(DrawModeFlat, MenuItemDrawDispatcher::ChooseDrawMode(canvas.dc(), kXp));
-  EXPECT_EQ(DrawModeClassic, MenuItemDrawDispatcher::ChooseDrawMode(canvas.dc(), kOther));
-  EXPECT_EQ(DrawModeClassic, MenuItemDrawDispatcher::ChooseDrawMode(
-                                 canvas.dc(), MenuLookFacts::ForOs(OsWinXp, true)));
+  EXPECT_EQ(DrawModeFlat, MenuEnvironment::ChooseDrawMode(canvas.dc(), kXp));
+  EXPECT_EQ(DrawModeClassic, MenuEnvironment::ChooseDrawMode(canvas.dc(), kOther));
+  EXPECT_EQ(DrawModeClassic,
+            MenuEnvironment::ChooseDrawMode(canvas.dc(), MenuLookFacts::ForOs(OsWinXp, true)));
 }
 
 TEST_F(FlatPaint, DrawItemUsesTheFlatLookOnThisSystem) {

@@ -24,7 +24,7 @@ MEASUREITEMSTRUCT Measure(const TrellMenu& menu, MenuItemData* item, const MenuL
   m.CtlType = ODT_MENU;
   m.itemID = static_cast<UINT>(item->commandId);
   m.itemData = reinterpret_cast<ULONG_PTR>(item);
-  MenuItemMeasurer(menu, facts).Measure(&m);
+  MenuItemMeasurer(menu.Settings(), facts).Measure(&m);
   return m;
 }
 
@@ -168,7 +168,7 @@ TEST(MenuMeasure, ItemWithoutRecordIsLeftAlone) {
   m.itemWidth = 77;
   m.itemHeight = 5;
   m.itemData = 0;
-  MenuItemMeasurer(t.menu, kFlat).Measure(&m);
+  MenuItemMeasurer(t.menu.Settings(), kFlat).Measure(&m);
   t.menu.MeasureItem(&m);
   EXPECT_EQ(77u, m.itemWidth);
   EXPECT_EQ(5u, m.itemHeight);

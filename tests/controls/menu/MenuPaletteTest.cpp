@@ -6,7 +6,7 @@
 #include "MenuPaintFixture.h"
 #include "controls/menu/ClassicItemPainter.h"
 #include "controls/menu/FlatItemPainter.h"
-#include "controls/menu/MenuItemDrawDispatcher.h"
+#include "controls/menu/MenuEnvironment.h"
 #include "controls/menu/MenuLookFacts.h"
 
 namespace {
@@ -33,14 +33,14 @@ TEST(MenuPalette, PaletteDisplayGetsTheClassicLookDespiteTheXpLook) {
       Canvas classic(160, 30);
       Canvas flat(160, 30);
       ASSERT_NE(0, GetDeviceCaps(viaMenu.dc(), RASTERCAPS) & RC_PALETTE);
-      EXPECT_EQ(DrawModeClassic, MenuItemDrawDispatcher::ChooseDrawMode(viaMenu.dc(), facts));
+      EXPECT_EQ(DrawModeClassic, MenuEnvironment::ChooseDrawMode(viaMenu.dc(), facts));
 
       DRAWITEMSTRUCT d = t.DrawStruct(record, id, state, viaMenu.dc(), rect);
       t.menu.DrawItem(&d);
       d = t.DrawStruct(record, id, state, classic.dc(), rect);
-      ClassicItemPainter(t.menu, facts).Paint(&d);
+      ClassicItemPainter(t.menu.Settings(), facts).Paint(&d);
       d = t.DrawStruct(record, id, state, flat.dc(), rect);
-      FlatItemPainter(t.menu, facts).Paint(&d);
+      FlatItemPainter(t.menu.Settings(), facts).Paint(&d);
 
       EXPECT_EQ(0, viaMenu.CountDifferences(classic)) << id << " state " << state;
       EXPECT_GT(viaMenu.CountDifferences(flat), 0) << id << " state " << state;

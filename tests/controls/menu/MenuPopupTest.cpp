@@ -132,9 +132,9 @@ TEST(MenuPopup, TrackedPopupIsMeasuredAndDrawnByTheMenuClass) {
     expected.UseMenuFont();
     d.hDC = expected.dc();
     if (facts.flatDrawing) {
-      FlatItemPainter(menu, facts).Paint(&d);
+      FlatItemPainter(menu.Settings(), facts).Paint(&d);
     } else {
-      ClassicItemPainter(menu, facts).Paint(&d);
+      ClassicItemPainter(menu.Settings(), facts).Paint(&d);
     }
     int differences = 0;
     for (LONG y = d.rcItem.top; y < d.rcItem.bottom; ++y) {

@@ -13,6 +13,7 @@ namespace {
 
 class QuitWindow : public CWnd {
  public:
+  using Base = CWnd;
   void OnTimer(UINT_PTR) {
     KillTimer(1);
     ::PostQuitMessage(7);

@@ -1,11 +1,6 @@
-// TrellMenu: small drawing routines shared by the classic and the flat look.
-// Each leaves the DC's selections as it found them and deletes every object
-// it creates before it returns.
-#include <memory>
-#include <type_traits>
+#include "controls/menu/MenuDrawing.h"
 
 #include "controls/menu/ColorBlend.h"
-#include "controls/menu/TrellMenu.h"
 #include "framework/CBitmap.h"
 #include "framework/CBrush.h"
 #include "framework/CDC.h"
@@ -21,19 +16,26 @@ constexpr DWORD kBrushWhereSourceSet = 0x00E20746;
 // where it is white.
 constexpr DWORD kBrushWhereSourceBlack = 0x00B8074A;
 
-struct DcDeleter {
-  void operator()(HDC dc) const { DeleteDC(dc); }
-};
-using OwnedDC = std::unique_ptr<std::remove_pointer_t<HDC>, DcDeleter>;
-
-struct GdiObjectDeleter {
-  void operator()(HGDIOBJ object) const { DeleteObject(object); }
-};
-using OwnedGdiObject = std::unique_ptr<void, GdiObjectDeleter>;
-
 }  // namespace
 
-void TrellMenu::PaintRadioDot(CDC* dc, int x, int y, COLORREF color) {
+namespace menu_drawing {
+namespace {
+
+// The mark of a check cell in the menu text colour: the dot for radio (at
+// left + 5), else the tick at tickLeft.
+void PaintCellMark(CDC* dc, const RECT& rect, bool radio, int tickLeft) {
+  const COLORREF mark = GetSysColor(COLOR_MENUTEXT);
+  if (radio) {
+    PaintRadioDot(dc, rect.left + 5, rect.top + 4, mark);
+  } else {
+    PaintCheckTick(dc, tickLeft, rect.top + 4, mark);
+  }
+}
+
+}  // namespace
+}  // namespace menu_drawing
+
+void menu_drawing::PaintRadioDot(CDC* dc, int x, int y, COLORREF color) {
   if (dc == nullptr) {
     return;
   }
@@ -44,7 +46,7 @@ void TrellMenu::PaintRadioDot(CDC* dc, int x, int y, COLORREF color) {
   dc->Ellipse(x, y, x + 6, y + 6);
 }
 
-void TrellMenu::PaintCheckTick(CDC* dc, int x, int y, COLORREF color) {
+void menu_drawing::PaintCheckTick(CDC* dc, int x, int y, COLORREF color) {
   if (dc == nullptr) {
     return;
   }
@@ -57,11 +59,12 @@ void TrellMenu::PaintCheckTick(CDC* dc, int x, int y, COLORREF color) {
   }
 }
 
-BOOL TrellMenu::PaintClassicCheckCell(CDC* dc, const RECT& rect, bool selected, bool radio) {
+BOOL menu_drawing::PaintClassicCheckCell(CDC* dc, const RECT& rect, bool selected, bool radio,
+                                         const MenuLookFacts& look) {
   if (dc == nullptr) {
     return TRUE;
   }
-  COLORREF color = GetSysColor(IsXpLook() ? COLOR_BTNFACE : COLOR_MENU);
+  COLORREF color = GetSysColor(look.xpLook ? COLOR_BTNFACE : COLOR_MENU);
   if (!selected) {
     color = BlendToWhite(color, 0.6);
   }
@@ -69,20 +72,15 @@ BOOL TrellMenu::PaintClassicCheckCell(CDC* dc, const RECT& rect, bool selected, 
     CBrush brush(color);
     dc->FillRect(&rect, &brush);
   }
-  if (IsRecognisedOs()) {
+  if (look.recognisedOs) {
     RECT edge = rect;
     dc->DrawEdge(&edge, BDR_SUNKENOUTER, BF_RECT);
   }
-  const COLORREF mark = GetSysColor(COLOR_MENUTEXT);
-  if (radio) {
-    PaintRadioDot(dc, rect.left + 5, rect.top + 4, mark);
-  } else {
-    PaintCheckTick(dc, rect.left + 4, rect.top + 4, mark);
-  }
+  PaintCellMark(dc, rect, radio, rect.left + 4);
   return TRUE;
 }
 
-BOOL TrellMenu::PaintFlatCheckCell(CDC* dc, const RECT& rect, bool radio, COLORREF frameColor) {
+BOOL menu_drawing::PaintFlatCheckCell(CDC* dc, const RECT& rect, bool radio, COLORREF frameColor) {
   if (dc == nullptr) {
     return TRUE;
   }
@@ -91,17 +89,13 @@ BOOL TrellMenu::PaintFlatCheckCell(CDC* dc, const RECT& rect, bool radio, COLORR
     dc->FillRect(&rect, &brush);
   }
   dc->Draw3dRect(&rect, frameColor, frameColor);
-  const COLORREF mark = GetSysColor(COLOR_MENUTEXT);
-  if (radio) {
-    PaintRadioDot(dc, rect.left + 5, rect.top + 4, mark);
-  } else {
-    PaintCheckTick(dc, rect.left + 5, rect.top + 4, mark);
-  }
+  PaintCellMark(dc, rect, radio, rect.left + 5);
   return TRUE;
 }
 
-void TrellMenu::PaintDisabledMasked(CDC* dc, int x, int y, int width, int height, CBitmap* picture,
-                                    int sourceX, int sourceY, COLORREF background) {
+void menu_drawing::PaintDisabledMasked(CDC* dc, int x, int y, int width, int height,
+                                       CBitmap* picture, int sourceX, int sourceY,
+                                       COLORREF background) {
   if (dc == nullptr || picture == nullptr || picture->GetSafeHandle() == nullptr) {
     return;
   }
@@ -143,17 +137,18 @@ void TrellMenu::PaintDisabledMasked(CDC* dc, int x, int y, int width, int height
   }
 }
 
-void TrellMenu::PaintDisabledDib(HDC dc, int x, int y, int width, int height, HBITMAP picture,
-                                 int sourceX, int sourceY, COLORREF background) {
+void menu_drawing::PaintDisabledDib(HDC dc, int x, int y, int width, int height, HBITMAP picture,
+                                    int sourceX, int sourceY, COLORREF background) {
   if (dc == nullptr || picture == nullptr) {
     return;
   }
-  OwnedDC pictureDC(CreateCompatibleDC(dc));
-  if (!pictureDC) {
+  CDC* target = CDC::FromHandle(dc);
+  CDC pictureDC;
+  if (!pictureDC.CreateCompatibleDC(target)) {
     return;
   }
-  OwnedDC maskDC(CreateCompatibleDC(pictureDC.get()));
-  if (!maskDC) {
+  CDC maskDC;
+  if (!maskDC.CreateCompatibleDC(&pictureDC)) {
     return;
   }
   struct {
@@ -170,33 +165,33 @@ void TrellMenu::PaintDisabledDib(HDC dc, int x, int y, int width, int height, HB
   info.colors[1].rgbGreen = 255;
   info.colors[1].rgbBlue = 255;
   void* bits = nullptr;
-  OwnedGdiObject mask(CreateDIBSection(maskDC.get(), reinterpret_cast<BITMAPINFO*>(&info),
-                                       DIB_RGB_COLORS, &bits, nullptr, 0));
-  if (!mask) {
+  CBitmap mask;
+  if (!mask.CreateDIBSection(&maskDC, reinterpret_cast<BITMAPINFO*>(&info), DIB_RGB_COLORS,
+                             &bits)) {
     return;
   }
-  SelectionGuard keepMask(maskDC.get(), mask.get());
-  SelectionGuard keepPicture(pictureDC.get(), picture);
-  BitBlt(maskDC.get(), 0, 0, width, height, pictureDC.get(), sourceX, sourceY, SRCCOPY);
+  SelectionGuard keepMask(maskDC, mask);
+  SelectionGuard keepPicture(pictureDC, picture);
+  maskDC.BitBlt(0, 0, width, height, &pictureDC, sourceX, sourceY, SRCCOPY);
 
   RECT area = {x, y, x + width, y + height};
   {
-    OwnedGdiObject fill(CreateSolidBrush(background));
-    FillRect(dc, &area, static_cast<HBRUSH>(fill.get()));
+    CBrush fill(background);
+    FillRect(dc, &area, fill);
   }
   // Black and white in the target's own colours, so that the mask reads the
   // same whatever text and background colours the target has.
   const COLORREF oldText = SetTextColor(dc, RGB(0, 0, 0));
   const COLORREF oldBack = SetBkColor(dc, RGB(255, 255, 255));
   {
-    OwnedGdiObject highlight(CreateSolidBrush(GetSysColor(COLOR_BTNHIGHLIGHT)));
-    SelectionGuard keepBrush(dc, highlight.get());
-    BitBlt(dc, x + 1, y + 1, width, height, maskDC.get(), 0, 0, kBrushWhereSourceBlack);
+    CBrush highlight(GetSysColor(COLOR_BTNHIGHLIGHT));
+    SelectionGuard keepBrush(dc, highlight);
+    BitBlt(dc, x + 1, y + 1, width, height, maskDC.m_hDC, 0, 0, kBrushWhereSourceBlack);
   }
   {
-    OwnedGdiObject shadow(CreateSolidBrush(GetSysColor(COLOR_BTNSHADOW)));
-    SelectionGuard keepBrush(dc, shadow.get());
-    BitBlt(dc, x, y, width, height, maskDC.get(), 0, 0, kBrushWhereSourceBlack);
+    CBrush shadow(GetSysColor(COLOR_BTNSHADOW));
+    SelectionGuard keepBrush(dc, shadow);
+    BitBlt(dc, x, y, width, height, maskDC.m_hDC, 0, 0, kBrushWhereSourceBlack);
   }
   SetBkColor(dc, oldBack);
   SetTextColor(dc, oldText);

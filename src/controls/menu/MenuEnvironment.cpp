@@ -1,11 +1,34 @@
-// The environment probes that choose the menu's look: the OS class and the
-// desktop theme.
+#include "controls/menu/MenuEnvironment.h"
+
 #include <memory>
 #include <new>
 
-#include "controls/menu/TrellMenu.h"
+#include "framework/CDC.h"
 
-OsClass TrellMenu::DetectOsClass() {
+// The OS class is computed during static initialisation, or earlier on first
+// use; the theme probe waits for its first caller.
+int MenuEnvironment::s_osClass = -1;
+BOOL MenuEnvironment::s_themeProbed = FALSE;
+BOOL MenuEnvironment::s_classicTheme = FALSE;
+
+struct MenuEnvironmentStartup {
+  MenuEnvironmentStartup() { MenuEnvironment::CurrentOsClass(); }
+};
+
+namespace {
+
+const MenuEnvironmentStartup computeOsClassAtStart;
+
+}  // namespace
+
+OsClass MenuEnvironment::CurrentOsClass() {
+  if (s_osClass < 0) {
+    s_osClass = DetectOsClass();
+  }
+  return static_cast<OsClass>(s_osClass);
+}
+
+OsClass MenuEnvironment::DetectOsClass() {
   OsVersionFacts facts;
   facts.packedVersion = static_cast<std::uint32_t>(GetVersion());
   if (NeedsVersionDetails(facts.packedVersion)) {
@@ -24,9 +47,7 @@ OsClass TrellMenu::DetectOsClass() {
   return ClassifyOsVersion(facts);
 }
 
-BOOL TrellMenu::IsRecognisedOs() { return CurrentOsClass() >= OsWin95; }
-
-BOOL TrellMenu::IsClassicTheme() {
+BOOL MenuEnvironment::IsClassicTheme() {
   if (s_themeProbed) {
     return s_classicTheme;
   }
@@ -55,18 +76,31 @@ BOOL TrellMenu::IsClassicTheme() {
   return s_classicTheme;
 }
 
-void TrellMenu::ForgetThemeProbe() {
+void MenuEnvironment::ForgetThemeProbe() {
   s_themeProbed = FALSE;
   s_classicTheme = FALSE;
 }
 
-BOOL TrellMenu::IsXpLook() {
-  // The theme is probed first, on every system: the first call of either
-  // predicate reads the registry, and nothing later does.
-  const BOOL classic = IsClassicTheme();
-  return CurrentOsClass() == OsWinXp && !classic;
+MenuLookFacts MenuEnvironment::LookFor(OsClass osClass, bool classicTheme) {
+  MenuLookFacts facts;
+  facts.osClass = osClass;
+  facts.recognisedOs = osClass >= OsWin95;
+  facts.xpLook = osClass == OsWinXp && !classicTheme;
+  facts.flatDrawing = (facts.xpLook ? s_drawModeXp : s_drawModeOther) == DrawModeFlat;
+  return facts;
 }
 
-BOOL TrellMenu::IsFlatDrawing() {
-  return (IsXpLook() ? s_drawModeXp : s_drawModeOther) == DrawModeFlat;
+MenuLookFacts MenuEnvironment::CurrentLook() {
+  // The theme is probed first, on every system: the first look asked for
+  // reads the registry, and nothing later does.
+  const bool classicTheme = IsClassicTheme() != FALSE;
+  return LookFor(CurrentOsClass(), classicTheme);
+}
+
+int MenuEnvironment::ChooseDrawMode(HDC dc, const MenuLookFacts& look) {
+  CDC* wrapper = CDC::FromHandle(dc);
+  if (wrapper != nullptr && (wrapper->GetDeviceCaps(RASTERCAPS) & RC_PALETTE)) {
+    return DrawModeClassic;
+  }
+  return look.flatDrawing ? DrawModeFlat : DrawModeClassic;
 }

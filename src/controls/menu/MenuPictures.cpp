@@ -1,76 +1,28 @@
-// TrellMenu: pictures of commands, taken from toolbar resources into the
-// class-wide shared image list, with the faded and shadow variants that the
-// flat look shows.
+#include "controls/menu/MenuPictures.h"
+
 #include <cstring>
 
 #include "controls/menu/ColorBlend.h"
-#include "controls/menu/TrellMenu.h"
+#include "controls/menu/MenuEnvironment.h"
+#include "controls/menu/MenuScreenDC.h"
 #include "framework/Afx.h"
 #include "framework/AfxLoadSysColorBitmap.h"
 #include "framework/CBitmap.h"
 #include "framework/CBrush.h"
 #include "framework/CDC.h"
+#include "framework/CImageList.h"
 #include "framework/CToolBar.h"
-#include "framework/CWinThread.h"
-#include "framework/CWnd.h"
 #include "framework/SelectionGuard.h"
+#include "framework/UniqueHandle.h"
 
-namespace {
+// Ready before any constructor runs (constant initialisation).
+CImageList MenuPictures::s_sharedImages;
+CDWordArray MenuPictures::s_imageCommandIds;
 
-// An icon handle that is destroyed with the object.
-class OwnedIcon {
- public:
-  explicit OwnedIcon(HICON icon) : m_icon(icon) {}
-  OwnedIcon(const OwnedIcon&) = delete;
-  OwnedIcon& operator=(const OwnedIcon&) = delete;
-  ~OwnedIcon() {
-    if (m_icon != nullptr) {
-      DestroyIcon(m_icon);
-    }
-  }
-  HICON get() const { return m_icon; }
+MenuPictures::MenuPictures(const MenuSettings& settings, const MenuLookFacts& look)
+    : m_settings(settings), m_look(look) {}
 
- private:
-  HICON m_icon;
-};
-
-// The window whose DC stands for the screen: the main window of the current
-// framework thread, else the desktop window.
-HWND ScreenWindow() {
-  CWinThread* thread = AfxGetThread();
-  if (thread != nullptr && thread->m_pMainWnd != nullptr && thread->m_pMainWnd->m_hWnd != nullptr) {
-    return thread->m_pMainWnd->m_hWnd;
-  }
-  return GetDesktopWindow();
-}
-
-// The screen DC of ScreenWindow(), released with the object.
-class ScreenDC {
- public:
-  ScreenDC() : m_window(ScreenWindow()) {
-    HDC hdc = GetDC(m_window);
-    if (hdc != nullptr) {
-      m_dc.Attach(hdc);
-    }
-  }
-  ScreenDC(const ScreenDC&) = delete;
-  ScreenDC& operator=(const ScreenDC&) = delete;
-  ~ScreenDC() {
-    HDC hdc = m_dc.Detach();
-    if (hdc != nullptr) {
-      ReleaseDC(m_window, hdc);
-    }
-  }
-  CDC* get() { return m_dc.m_hDC != nullptr ? &m_dc : nullptr; }
-
- private:
-  HWND m_window;
-  CDC m_dc;
-};
-
-}  // namespace
-
-int TrellMenu::AssignCommandPicture(UINT id, int toolbarId) {
+int MenuPictures::AssignCommandPicture(UINT id, int toolbarId) const {
   int index = 0;
   // A command that its toolbar does not list has no picture there: it gets
   // none rather than some other button's.
@@ -78,7 +30,8 @@ int TrellMenu::AssignCommandPicture(UINT id, int toolbarId) {
     return -1;
   }
   CImageList pictures;
-  if (!pictures.Create(m_imageWidth, m_imageHeight, ILC_COLORDDB | ILC_MASK, 1, 1)) {
+  if (!pictures.Create(m_settings.imageWidth, m_settings.imageHeight, ILC_COLORDDB | ILC_MASK, 1,
+                       1)) {
     return -1;
   }
   if (!AddBitmapImages(&pictures, static_cast<UINT_PTR>(toolbarId))) {
@@ -87,7 +40,7 @@ int TrellMenu::AssignCommandPicture(UINT id, int toolbarId) {
   return AddSharedImage(&pictures, index, id);
 }
 
-BOOL TrellMenu::FindToolbarImage(UINT id, int toolbarId, int& index) {
+BOOL MenuPictures::FindToolbarImage(UINT id, int toolbarId, int& index) {
   CToolBar toolbar;
   if (!toolbar.LoadToolBar(MAKEINTRESOURCEA(toolbarId & 0xFFFF))) {
     return FALSE;
@@ -109,7 +62,7 @@ BOOL TrellMenu::FindToolbarImage(UINT id, int toolbarId, int& index) {
   return TRUE;
 }
 
-UINT TrellMenu::BitmapColorCount(const BITMAPINFOHEADER* header) {
+UINT MenuPictures::BitmapColorCount(const BITMAPINFOHEADER* header) {
   if (header == nullptr) {
     return 0;
   }
@@ -128,7 +81,7 @@ UINT TrellMenu::BitmapColorCount(const BITMAPINFOHEADER* header) {
   }
 }
 
-HBITMAP TrellMenu::LoadSysColorToolbarBitmap(UINT id) {
+HBITMAP MenuPictures::LoadSysColorToolbarBitmap(UINT id) {
   const char* name = MAKEINTRESOURCEA(id & 0xFFFF);
   HINSTANCE module = AfxFindResourceHandle(name, RT_BITMAP);
   HRSRC resource = FindResourceA(module, name, RT_BITMAP);
@@ -152,50 +105,51 @@ HBITMAP TrellMenu::LoadSysColorToolbarBitmap(UINT id) {
   return AfxLoadSysColorBitmap(module, resource, FALSE);
 }
 
-BOOL TrellMenu::AddBitmapImages(CImageList* list, UINT_PTR id) {
+BOOL MenuPictures::AddBitmapImages(CImageList* list, UINT_PTR id) const {
   if (list == nullptr) {
     return FALSE;
   }
-  if (m_imagesAreIcons) {
+  if (m_settings.imagesAreIcons) {
     list->Replace(-1, reinterpret_cast<HICON>(id));
     return TRUE;
   }
-  const COLORREF transparent = m_useMaskColor ? m_maskColor : GetSysColor(COLOR_BTNFACE);
+  const COLORREF transparent =
+      m_settings.useMaskColor ? m_settings.maskColor : GetSysColor(COLOR_BTNFACE);
   int added = -1;
-  if (HBITMAP mapped = LoadSysColorToolbarBitmap(static_cast<UINT>(id))) {
-    added = list->Add(mapped, transparent);
-    DeleteObject(mapped);
+  if (UniqueBitmap mapped{LoadSysColorToolbarBitmap(static_cast<UINT>(id))}) {
+    added = list->Add(mapped.get(), transparent);
   } else {
     const char* name = MAKEINTRESOURCEA(id & 0xFFFF);
-    if (HBITMAP plain = LoadBitmapA(AfxFindResourceHandle(name, RT_BITMAP), name)) {
-      added = list->Add(plain, transparent);
-      DeleteObject(plain);
+    if (UniqueBitmap plain{LoadBitmapA(AfxFindResourceHandle(name, RT_BITMAP), name)}) {
+      added = list->Add(plain.get(), transparent);
     }
   }
   return added >= 0;
 }
 
-int TrellMenu::AddSharedImage(CImageList* list, int index, UINT id) {
+int MenuPictures::AddSharedImage(CImageList* list, int index, UINT id) const {
   if (list == nullptr || list->GetSafeHandle() == nullptr) {
     return -1;
   }
   if (s_sharedImages.GetSafeHandle() == nullptr &&
-      !s_sharedImages.Create(m_imageWidth, m_imageHeight, ILC_COLORDDB | ILC_MASK, 1, 1)) {
+      !s_sharedImages.Create(m_settings.imageWidth, m_settings.imageHeight, ILC_COLORDDB | ILC_MASK,
+                             1, 1)) {
     return -1;
   }
-  OwnedIcon icon(list->ExtractIcon(index));
+  UniqueIcon icon(list->ExtractIcon(index));
   if (icon.get() == nullptr) {
     return -1;
   }
 
-  const BOOL variants = IsFlatDrawing() && s_imageEffects;
+  const bool variants = m_look.flatDrawing && MenuEnvironment::s_imageEffects;
   CBitmap faded;
   CBitmap shadow;
   if (variants) {
-    ScreenDC screen;
-    IconToBitmap(screen.get(), list, index, &faded);
+    MenuScreenDC screen;
+    CDC* dc = screen.GetSafeHdc() != nullptr ? &screen : nullptr;
+    IconToBitmap(dc, list, index, &faded);
     MakeFadedBitmap(&faded);
-    IconToBitmap(screen.get(), list, index, &shadow);
+    IconToBitmap(dc, list, index, &shadow);
     MakeShadowBitmap(&shadow);
   }
   const COLORREF face = GetSysColor(COLOR_BTNFACE);
@@ -205,10 +159,11 @@ int TrellMenu::AddSharedImage(CImageList* list, int index, UINT id) {
     s_sharedImages.Replace(k, icon.get());
     if (variants && HasImageVariants(k)) {
       CImageList derived;
-      if (derived.Create(m_imageWidth, m_imageHeight, ILC_COLORDDB | ILC_MASK, 2, 1) &&
+      if (derived.Create(m_settings.imageWidth, m_settings.imageHeight, ILC_COLORDDB | ILC_MASK, 2,
+                         1) &&
           derived.Add(&faded, face) >= 0 && derived.Add(&shadow, face) >= 0) {
-        OwnedIcon fadedIcon(derived.ExtractIcon(0));
-        OwnedIcon shadowIcon(derived.ExtractIcon(1));
+        UniqueIcon fadedIcon(derived.ExtractIcon(0));
+        UniqueIcon shadowIcon(derived.ExtractIcon(1));
         s_sharedImages.Replace(k + 1, fadedIcon.get());
         s_sharedImages.Replace(k + 2, shadowIcon.get());
       }
@@ -240,7 +195,7 @@ int TrellMenu::AddSharedImage(CImageList* list, int index, UINT id) {
   return n;
 }
 
-int TrellMenu::FindSharedImage(UINT id) {
+int MenuPictures::FindSharedImage(UINT id) {
   for (std::ptrdiff_t k = 0; k < s_imageCommandIds.GetSize(); ++k) {
     if (s_imageCommandIds.GetAt(k) == id) {
       return static_cast<int>(k);
@@ -249,7 +204,7 @@ int TrellMenu::FindSharedImage(UINT id) {
   return -1;
 }
 
-BOOL TrellMenu::HasImageVariants(int k) {
+BOOL MenuPictures::HasImageVariants(int k) {
   const std::ptrdiff_t slots = s_imageCommandIds.GetSize();
   if (k < 0 || k + 2 >= slots) {
     return FALSE;
@@ -258,18 +213,18 @@ BOOL TrellMenu::HasImageVariants(int k) {
   return s_imageCommandIds.GetAt(k + 1) == id && s_imageCommandIds.GetAt(k + 2) == id;
 }
 
-BOOL TrellMenu::IconToBitmap(CDC* dc, CImageList* list, int index, CBitmap* bitmap) {
+BOOL MenuPictures::IconToBitmap(CDC* dc, CImageList* list, int index, CBitmap* bitmap) const {
   if (dc == nullptr || list == nullptr || bitmap == nullptr) {
     return TRUE;
   }
-  OwnedIcon icon(list->ExtractIcon(index));
+  UniqueIcon icon(list->ExtractIcon(index));
   CDC memory;
   memory.CreateCompatibleDC(dc);
-  bitmap->CreateCompatibleBitmap(dc, m_imageWidth, m_imageHeight);
+  bitmap->CreateCompatibleBitmap(dc, m_settings.imageWidth, m_settings.imageHeight);
   {
     SelectionGuard keepBitmap(memory, *bitmap);
     CBrush face(GetSysColor(COLOR_BTNFACE));
-    DrawIconEx(memory.m_hDC, 0, 0, icon.get(), m_imageWidth, m_imageHeight, 0,
+    DrawIconEx(memory.m_hDC, 0, 0, icon.get(), m_settings.imageWidth, m_settings.imageHeight, 0,
                static_cast<HBRUSH>(face), DI_NORMAL);
   }
   return TRUE;
@@ -324,9 +279,9 @@ void DeriveBitmap(CBitmap* bitmap, Derivation derivation, COLORREF shadowColor) 
 
 }  // namespace
 
-void TrellMenu::MakeFadedBitmap(CBitmap* bitmap) { DeriveBitmap(bitmap, Derivation::Faded, 0); }
+void MenuPictures::MakeFadedBitmap(CBitmap* bitmap) { DeriveBitmap(bitmap, Derivation::Faded, 0); }
 
-void TrellMenu::MakeShadowBitmap(CBitmap* bitmap) {
+void MenuPictures::MakeShadowBitmap(CBitmap* bitmap) const {
   const COLORREF shadow = GetSysColor(COLOR_BTNSHADOW);
-  DeriveBitmap(bitmap, Derivation::Shadow, IsXpLook() ? shadow : BlendToWhite(shadow, 0.49));
+  DeriveBitmap(bitmap, Derivation::Shadow, m_look.xpLook ? shadow : BlendToWhite(shadow, 0.49));
 }

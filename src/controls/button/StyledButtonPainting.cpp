@@ -1,0 +1,255 @@
+// StyledButton's painting: DrawItem, its painting layers and the placement of
+// the images. The configuration, the images' ownership and the message
+// handlers are in StyledButton.cpp.
+#include <cstring>
+
+#include "controls/button/ButtonGeometry.h"
+#include "controls/button/StyledButton.h"
+#include "framework/CBrush.h"
+#include "framework/CClientDC.h"
+#include "framework/CDC.h"
+#include "framework/CPen.h"
+#include "framework/SelectionGuard.h"
+
+namespace {
+
+const COLORREF kBlack = RGB(0, 0, 0);
+const COLORREF kWhite = RGB(255, 255, 255);
+
+button_geometry::Box ToBox(const RECT& r) { return {r.left, r.top, r.right, r.bottom}; }
+
+RECT ToRect(const button_geometry::Box& b) {
+  RECT r;
+  r.left = static_cast<LONG>(b.left);
+  r.top = static_cast<LONG>(b.top);
+  r.right = static_cast<LONG>(b.right);
+  r.bottom = static_cast<LONG>(b.bottom);
+  return r;
+}
+
+// The raised edges of an unpressed button in the 3-D look: highlight and
+// light on the top and left, dark shadow and shadow on the bottom and right.
+void PaintRaisedEdges(CDC* dc, const RECT& r) {
+  CPen highlight(PS_SOLID, 1, ::GetSysColor(COLOR_BTNHIGHLIGHT));
+  CPen light(PS_SOLID, 1, ::GetSysColor(COLOR_3DLIGHT));
+  CPen darkShadow(PS_SOLID, 1, ::GetSysColor(COLOR_3DDKSHADOW));
+  CPen shadow(PS_SOLID, 1, ::GetSysColor(COLOR_BTNSHADOW));
+  SelectionGuard keepPen(*dc, highlight);
+  dc->MoveTo(r.left, r.bottom - 1);
+  dc->LineTo(r.left, r.top);
+  dc->LineTo(r.right, r.top);
+  dc->SelectHandle(light);
+  dc->MoveTo(r.left + 1, r.bottom - 1);
+  dc->LineTo(r.left + 1, r.top + 1);
+  dc->LineTo(r.right, r.top + 1);
+  dc->SelectHandle(darkShadow);
+  dc->MoveTo(r.left, r.bottom - 1);
+  dc->LineTo(r.right - 1, r.bottom - 1);
+  dc->LineTo(r.right - 1, r.top - 1);
+  dc->SelectHandle(shadow);
+  dc->MoveTo(r.left + 1, r.bottom - 2);
+  dc->LineTo(r.right - 2, r.bottom - 2);
+  dc->LineTo(r.right - 2, r.top);
+  // The guard selects the previous pen back before the pens are deleted.
+}
+
+// The caption centred in captionRect (which ends up as the text's bounds),
+// word-wrapped: embossed (highlight under shadow) when disabled, otherwise in
+// textColor on backColor.
+void PaintCaptionText(CDC* dc, const char* text, RECT* captionRect, bool disabled,
+                      COLORREF textColor, COLORREF backColor) {
+  const RECT area = *captionRect;
+  dc->DrawText(text, -1, captionRect, DT_CALCRECT | DT_WORDBREAK | DT_CENTER);
+  const int dx = ((area.right - area.left) - (captionRect->right - captionRect->left)) / 2;
+  const int dy = ((area.bottom - area.top) - (captionRect->bottom - captionRect->top)) / 2;
+  ::OffsetRect(captionRect, dx, dy);
+  dc->SetBkMode(TRANSPARENT);
+  if (disabled) {
+    ::OffsetRect(captionRect, 1, 1);
+    dc->SetTextColor(::GetSysColor(COLOR_BTNHIGHLIGHT));
+    dc->DrawText(text, -1, captionRect, DT_WORDBREAK | DT_CENTER);
+    ::OffsetRect(captionRect, -1, -1);
+    dc->SetTextColor(::GetSysColor(COLOR_BTNSHADOW));
+    dc->DrawText(text, -1, captionRect, DT_WORDBREAK | DT_CENTER);
+  } else {
+    dc->SetTextColor(textColor);
+    dc->SetBkColor(backColor);
+    dc->DrawText(text, -1, captionRect, DT_WORDBREAK | DT_CENTER);
+  }
+}
+
+// button_geometry::PlaceImage for platform rectangles.
+void PlaceImageRect(const button_geometry::ImageLayout& layout, bool hasCaption, const RECT& item,
+                    RECT* captionRect, bool pressed, int width, int height, RECT* imageRect) {
+  button_geometry::Box caption = ToBox(*captionRect);
+  button_geometry::Box image{};
+  button_geometry::PlaceImage(layout, hasCaption, ToBox(item), caption, pressed, width, height,
+                              image);
+  *captionRect = ToRect(caption);
+  *imageRect = ToRect(image);
+}
+
+}  // namespace
+
+// ---- Drawing -------------------------------------------------------------------
+
+int StyledButton::ChooseSlot(bool slotOneFilled) const {
+  if (pressed || (hover && !checkBoxMode)) {
+    return 0;
+  }
+  return slotOneFilled ? 1 : 0;
+}
+
+void StyledButton::DrawItem(LPDRAWITEMSTRUCT drawItem) {
+  CDC* dc = CDC::FromHandle(drawItem->hDC);
+  if (dc == nullptr) {
+    return;
+  }
+  const UINT state = drawItem->itemState;
+  if (checkBoxMode) {
+    pressed = ((state & ODS_SELECTED) != 0 || checkState) ? TRUE : FALSE;
+  } else {
+    pressed = ((state & ODS_SELECTED) != 0 || menuOpen) ? TRUE : FALSE;
+  }
+  focused = (state & ODS_FOCUS) != 0 ? TRUE : FALSE;
+  disabled = (state & ODS_DISABLED) != 0 ? TRUE : FALSE;
+
+  RECT r = drawItem->rcItem;
+  dc->SetBkMode(TRANSPARENT);
+
+  if (!flat && (focused || isDefault)) {
+    CBrush black(kBlack);
+    dc->FrameRect(&r, &black);
+    ::InflateRect(&r, -1, -1);
+  }
+
+  if (transparent) {
+    CopyParentBackground(dc);
+  } else {
+    PaintFace(dc, &r);
+  }
+
+  if (pressed) {
+    if (flat) {
+      if (hoverFrame) {
+        PaintHoverFrame(dc, &r);
+      }
+    } else {
+      CBrush shadow(::GetSysColor(COLOR_BTNSHADOW));
+      dc->FrameRect(&r, &shadow);
+    }
+  } else if (flat) {
+    if (hover && hoverFrame) {
+      PaintHoverFrame(dc, &r);
+    }
+  } else {
+    PaintRaisedEdges(dc, r);
+  }
+
+  CString text;
+  GetWindowText(text);
+  const BOOL hasCaption = text.IsEmpty() ? FALSE : TRUE;
+
+  RECT itemRect = drawItem->rcItem;
+  RECT captionRect = drawItem->rcItem;
+
+  if (images.Icon(0).icon != nullptr) {
+    PaintIcon(dc, hasCaption, &itemRect, &captionRect, pressed, disabled);
+  }
+  if (images.Bitmap(0).image != nullptr) {
+    dc->SetBkColor(kWhite);
+    PaintBitmap(dc, hasCaption, &itemRect, &captionRect, pressed, disabled);
+  }
+  if (hasCaption) {
+    PaintCaption(dc, text, &itemRect, &captionRect, pressed, disabled);
+  }
+
+  if (focused && (!flat || focusWhenFlat)) {
+    RECT focusRect = r;
+    ::InflateRect(&focusRect, -3, -3);
+    dc->DrawFocusRect(&focusRect);
+  }
+}
+
+int StyledButton::PaintFace(CDC* dc, RECT* rect) {
+  COLORREF color;
+  if (hover || pressed) {
+    color = stateColors[FaceHot];
+  } else if (focused) {
+    color = stateColors[FaceFocused];
+  } else {
+    color = stateColors[FaceNormal];
+  }
+  CBrush brush(color);
+  dc->FillRect(rect, &brush);
+  return 0;
+}
+
+int StyledButton::PaintHoverFrame(CDC* dc, RECT* rect) {
+  const COLORREF highlight = ::GetSysColor(COLOR_BTNHIGHLIGHT);
+  const COLORREF shadow = ::GetSysColor(COLOR_BTNSHADOW);
+  if (pressed) {
+    dc->Draw3dRect(rect, shadow, highlight);
+  } else {
+    dc->Draw3dRect(rect, highlight, shadow);
+  }
+  return 0;
+}
+
+void StyledButton::CopyParentBackground(CDC* dc) {
+  CWnd* parent = GetParent();
+  if (parent == nullptr) {
+    return;
+  }
+  CClientDC parentDC(parent);
+  RECT client;
+  GetClientRect(&client);
+  const int width = client.right - client.left;
+  const int height = client.bottom - client.top;
+  RECT pos;
+  GetWindowRect(&pos);
+  parent->ScreenToClient(&pos);
+
+  parentCopy.Paint(dc, parentDC, pos.left, pos.top, width, height);
+}
+
+void StyledButton::PlaceImage(BOOL hasCaption, const RECT* itemRect, RECT* captionRect,
+                              BOOL pressedNow, int width, int height, RECT* imageRect) {
+  RECT client = *itemRect;
+  if (m_hWnd != nullptr) {
+    GetClientRect(&client);
+  }
+  const button_geometry::ImageLayout layout = {imageAlign,   imageSpacingX,         imageSpacingY,
+                                               client.right, checkBoxMode != FALSE, pushOffset.x,
+                                               pushOffset.y};
+  PlaceImageRect(layout, hasCaption != FALSE, *itemRect, captionRect, pressedNow != FALSE, width,
+                 height, imageRect);
+}
+
+void StyledButton::PaintIcon(CDC* dc, BOOL hasCaption, RECT* itemRect, RECT* captionRect,
+                             BOOL pressedNow, BOOL disabledNow) {
+  const IconSlot& slot = images.Icon(ChooseSlot(images.Icon(1).icon != nullptr));
+  RECT imageRect;
+  PlaceImage(hasCaption, itemRect, captionRect, pressedNow, slot.width, slot.height, &imageRect);
+  ButtonImages::DrawIcon(dc, slot, imageRect, disabledNow != FALSE);
+}
+
+void StyledButton::PaintBitmap(CDC* dc, BOOL hasCaption, RECT* itemRect, RECT* captionRect,
+                               BOOL pressedNow, BOOL disabledNow) {
+  const BitmapSlot& slot = images.Bitmap(ChooseSlot(images.Bitmap(1).image != nullptr));
+  RECT imageRect;
+  PlaceImage(hasCaption, itemRect, captionRect, pressedNow, slot.width, slot.height, &imageRect);
+  ButtonImages::DrawBitmap(dc, slot, imageRect, disabledNow != FALSE, greyDisabledBitmap != FALSE);
+}
+
+void StyledButton::PaintCaption(CDC* dc, const char* text, RECT* itemRect, RECT* captionRect,
+                                BOOL pressedNow, BOOL disabledNow) {
+  (void)itemRect;
+  if (pressedNow && !checkBoxMode) {
+    ::OffsetRect(captionRect, pushOffset.x, pushOffset.y);
+  }
+  const bool hot = hover || pressedNow;
+  PaintCaptionText(dc, text, captionRect, disabledNow != FALSE,
+                   stateColors[hot ? TextHot : TextNormal],
+                   stateColors[hot ? FaceHot : FaceNormal]);
+}
