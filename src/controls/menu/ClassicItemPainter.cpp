@@ -103,15 +103,8 @@ BOOL ClassicItemPainter::Paint(DRAWITEMSTRUCT* drawItem) const {
     } else if (facts.disabledPicture) {
       dc->Draw3dRect(&box, menuColor, menuColor);
       if (facts.ListUsable()) {
-        CBitmap bitmap;
-        MenuPictures(m_settings, m_facts).IconToBitmap(dc, facts.list, facts.index, &bitmap);
-        if (m_settings.disabledStyle) {
-          menu_drawing::PaintDisabledDib(dc->m_hDC, picture.x, picture.y, width, height, bitmap, 0,
-                                         0, menuColor);
-        } else {
-          menu_drawing::PaintDisabledMasked(dc, picture.x, picture.y, width, height, &bitmap, 0, 0,
-                                            menuColor);
-        }
+        MenuPictures(m_settings, m_facts)
+            .PaintDisabledPicture(dc, picture.x, picture.y, facts.list, facts.index, menuColor);
       }
     } else if (facts.selectedPicture) {
       dc->FillRect(&cell, &menuBrush);

@@ -134,15 +134,8 @@ BOOL FlatItemPainter::Paint(DRAWITEMSTRUCT* drawItem) const {
     } else if (facts.disabledPicture) {
       const COLORREF background = facts.selected ? selectionColor : gutterColor;
       if (facts.ListUsable()) {
-        CBitmap bitmap;
-        MenuPictures(m_settings, m_facts).IconToBitmap(dc, facts.list, facts.index, &bitmap);
-        if (m_settings.disabledStyle) {
-          menu_drawing::PaintDisabledDib(dc->m_hDC, picture.x, picture.y, width, height, bitmap, 0,
-                                         0, background);
-        } else {
-          menu_drawing::PaintDisabledMasked(dc, picture.x, picture.y, width, height, &bitmap, 0, 0,
-                                            background);
-        }
+        MenuPictures(m_settings, m_facts)
+            .PaintDisabledPicture(dc, picture.x, picture.y, facts.list, facts.index, background);
       }
       if (facts.selected) {
         dc->Draw3dRect(&itemRect, highlightColor, highlightColor);

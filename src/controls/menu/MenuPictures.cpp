@@ -3,6 +3,7 @@
 #include <cstring>
 
 #include "controls/menu/ColorBlend.h"
+#include "controls/menu/MenuDrawing.h"
 #include "controls/menu/MenuEnvironment.h"
 #include "controls/menu/MenuScreenDC.h"
 #include "framework/Afx.h"
@@ -140,6 +141,8 @@ int MenuPictures::AddSharedImage(CImageList* list, int index, UINT id) const {
   if (icon.get() == nullptr) {
     return -1;
   }
+  // Slots change from here on: greyed pictures made from them are stale.
+  DisabledPictures().Clear();
 
   const bool variants = m_look.flatDrawing && MenuEnvironment::s_imageEffects;
   CBitmap faded;
@@ -211,6 +214,40 @@ BOOL MenuPictures::HasImageVariants(int k) {
   }
   const DWORD id = s_imageCommandIds.GetAt(k);
   return s_imageCommandIds.GetAt(k + 1) == id && s_imageCommandIds.GetAt(k + 2) == id;
+}
+
+DisabledPictureCache& MenuPictures::DisabledPictures() {
+  static DisabledPictureCache cache;
+  return cache;
+}
+
+void MenuPictures::PaintDisabledPicture(CDC* dc, int x, int y, CImageList* list, int index,
+                                        COLORREF background) const {
+  const int width = m_settings.imageWidth;
+  const int height = m_settings.imageHeight;
+  const auto paint = [&](CDC* target, int left, int top) {
+    CBitmap bitmap;
+    IconToBitmap(target, list, index, &bitmap);
+    if (m_settings.disabledStyle) {
+      menu_drawing::PaintDisabledDib(target->m_hDC, left, top, width, height, bitmap, 0, 0,
+                                     background);
+    } else {
+      menu_drawing::PaintDisabledMasked(target, left, top, width, height, &bitmap, 0, 0,
+                                        background);
+    }
+  };
+  if (list == nullptr || list->m_hImageList != s_sharedImages.m_hImageList) {
+    paint(dc, x, y);
+    return;
+  }
+  DisabledPictureCache::Key key;
+  key.list = list->m_hImageList;
+  key.index = index;
+  key.width = width;
+  key.height = height;
+  key.dibStyle = m_settings.disabledStyle != FALSE;
+  key.background = background;
+  DisabledPictures().Draw(dc, x, y, key, paint);
 }
 
 BOOL MenuPictures::IconToBitmap(CDC* dc, CImageList* list, int index, CBitmap* bitmap) const {

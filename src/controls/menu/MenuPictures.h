@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include "controls/menu/DisabledPictureCache.h"
 #include "controls/menu/MenuLookFacts.h"
 #include "controls/menu/MenuSettings.h"
 #include "framework/CDWordArray.h"
@@ -23,7 +24,19 @@ class MenuPictures {
   static CImageList s_sharedImages;      // pictures by command
   static CDWordArray s_imageCommandIds;  // command of each shared picture
 
+  // The greyed pictures of disabled items, made once per picture, size,
+  // style and background. Class-wide like the shared list: emptied when a
+  // shared picture is added or replaced, freed at exit.
+  static DisabledPictureCache& DisabledPictures();
+
   MenuPictures(const MenuSettings& settings, const MenuLookFacts& look);
+
+  // Draws picture index of list greyed, its top left at (x, y), on
+  // background: with the settings' greying style (embossed through a
+  // monochrome DIB or masked), from the cache when the picture is the shared
+  // list's (an item's own list may change behind the menu's back).
+  void PaintDisabledPicture(CDC* dc, int x, int y, CImageList* list, int index,
+                            COLORREF background) const;
 
   // The shared picture of command id from toolbar toolbarId: its index in
   // s_sharedImages, or -1 when the toolbar does not list the command or its

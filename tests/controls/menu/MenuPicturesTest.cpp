@@ -2,10 +2,14 @@
 // with faded and shadow variants in the flat look.
 #include <gtest/gtest.h>
 
+#include <vector>
+
 #include "MenuTestResources.h"
 #include "MenuTestSupport.h"
 #include "controls/menu/ColorBlend.h"
+#include "controls/menu/DisabledPictureCache.h"
 #include "controls/menu/MenuItemData.h"
+#include "controls/menu/MenuPictures.h"
 #include "controls/menu/TrellMenu.h"
 #include "framework/CBitmap.h"
 #include "framework/CBrush.h"
@@ -307,4 +311,93 @@ TEST_F(MenuPicturesTest, AThousandAdditionsLeaveNothingBehind) {
   EXPECT_EQ(dcs, CDC::LiveDCCount());
   EXPECT_EQ(records, MenuItemData::LiveCount());
   EXPECT_EQ(gdi, LiveGdiObjectCount());
+}
+
+namespace {
+
+// Every pixel of a surface, row by row.
+std::vector<COLORREF> Pixels(const PixelSurface& surface, int width, int height) {
+  std::vector<COLORREF> pixels;
+  for (int y = 0; y < height; ++y) {
+    for (int x = 0; x < width; ++x) {
+      pixels.push_back(surface.Pixel(x, y));
+    }
+  }
+  return pixels;
+}
+
+}  // namespace
+
+TEST_F(MenuPicturesTest, GreyedPicturesAreKeptUntilTheSharedPictureChanges) {
+  const int a = AppendPicture(ID_CMD_RED, IDT_SYSCOLOR_TOOLBAR);
+  ASSERT_GE(a, 0);
+  auto* record = static_cast<MenuItemData*>(m_menu.m_items.GetAt(0));
+  DisabledPictureCache& cache = MenuPictures::DisabledPictures();
+  const auto draw = [&] {
+    PixelSurface surface(120, 22, kMagenta);
+    DRAWITEMSTRUCT d{};
+    d.CtlType = ODT_MENU;
+    d.itemID = ID_CMD_RED;
+    d.itemState = ODS_GRAYED;
+    d.hwndItem = reinterpret_cast<HWND>(m_menu.m_hMenu);
+    d.hDC = surface.hdc();
+    d.rcItem = RECT{0, 0, 120, 22};
+    d.itemData = reinterpret_cast<ULONG_PTR>(record);
+    m_menu.DrawItem(&d);
+    return Pixels(surface, 120, 22);
+  };
+  const std::vector<COLORREF> first = draw();
+  EXPECT_EQ(1u, cache.Size());
+  EXPECT_EQ(first, draw());
+  EXPECT_EQ(1u, cache.Size());
+  // The command's picture replaced by an empty one: the greyed picture is
+  // made anew, exactly as without the cache.
+  CImageList blank;
+  ASSERT_TRUE(blank.Create(16, 15, ILC_COLORDDB | ILC_MASK, 1, 1));
+  CBitmap magenta = ScreenBitmap(16, 15);
+  {
+    PixelSurface fill(16, 15, kMagenta);
+    CDC bitmapDC;
+    bitmapDC.CreateCompatibleDC(nullptr);
+    HGDIOBJ old = SelectObject(bitmapDC.m_hDC, magenta.GetSafeHandle());
+    BitBlt(bitmapDC.m_hDC, 0, 0, 16, 15, fill.hdc(), 0, 0, SRCCOPY);
+    SelectObject(bitmapDC.m_hDC, old);
+  }
+  ASSERT_EQ(0, blank.Add(&magenta, kMagenta));
+  EXPECT_EQ(a, m_menu.AddSharedImage(&blank, 0, ID_CMD_RED));
+  EXPECT_EQ(0u, cache.Size());
+  const std::vector<COLORREF> replaced = draw();
+  EXPECT_NE(first, replaced);
+  cache.Clear();
+  EXPECT_EQ(replaced, draw());
+}
+
+TEST(DisabledPictureCacheTest, HoldsABoundedNumberOfPatchesAndFreesThemWithItself) {
+  PixelSurface surface(40, 40, kMagenta);
+  const std::size_t objects = CGdiObject::LiveObjectCount();
+  int painted = 0;
+  const auto paint = [&](CDC* dc, int x, int y) {
+    ++painted;
+    dc->FillSolidRect(x, y, 4, 4, kRed);
+  };
+  {
+    DisabledPictureCache cache;
+    DisabledPictureCache::Key key;
+    key.width = 16;
+    key.height = 15;
+    for (int i = 0; i < static_cast<int>(DisabledPictureCache::kCapacity) + 5; ++i) {
+      key.index = i;
+      cache.Draw(surface.dc(), 0, 0, key, paint);
+      cache.Draw(surface.dc(), 0, 0, key, paint);  // the second time from the cache
+    }
+    EXPECT_EQ(static_cast<int>(DisabledPictureCache::kCapacity) + 5, painted);
+    EXPECT_EQ(kRed, surface.Pixel(3, 3));
+    EXPECT_EQ(DisabledPictureCache::kCapacity, cache.Size());
+    EXPECT_EQ(objects + DisabledPictureCache::kCapacity, CGdiObject::LiveObjectCount());
+    // The oldest was dropped: drawn again, it is made again.
+    key.index = 0;
+    cache.Draw(surface.dc(), 0, 0, key, paint);
+    EXPECT_EQ(static_cast<int>(DisabledPictureCache::kCapacity) + 6, painted);
+  }
+  EXPECT_EQ(objects, CGdiObject::LiveObjectCount());
 }
