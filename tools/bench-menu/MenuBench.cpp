@@ -122,9 +122,9 @@ int main() {
       {"disabled, plain", record(0), 300, ODS_GRAYED},
       {"separator", record(2), 0, 0},
   };
-  const MenuLookFacts flat = MenuLookFacts::ForOs(OsWinXp, false);
-  const MenuLookFacts classic = MenuLookFacts::ForOs(OsWin2000, false);
-  const MenuLookFacts current = MenuLookFacts::Current();
+  const MenuLookFacts flat = MenuEnvironment::LookFor(OsWinXp, false);
+  const MenuLookFacts classic = MenuEnvironment::LookFor(OsWin2000, false);
+  const MenuLookFacts current = MenuEnvironment::CurrentLook();
 
   std::printf("TrellMenu item drawing, microseconds per call (best of %d batches of %d)\n",
               kBatches, kCallsPerBatch);
