@@ -163,9 +163,9 @@ int main() {
        std::bind(&PlatformMenuDrawing::DisabledPlain, &platform, _1, _2)},
       {"separator", record(2), 0, 0, std::bind(&PlatformMenuDrawing::Separator, &platform, _1, _2)},
   };
-  const MenuLookFacts flat = MenuLookFacts::ForOs(OsWinXp, false);
-  const MenuLookFacts classic = MenuLookFacts::ForOs(OsWin2000, false);
-  const MenuLookFacts current = MenuLookFacts::Current();
+  const MenuLookFacts flat = MenuEnvironment::LookFor(OsWinXp, false);
+  const MenuLookFacts classic = MenuEnvironment::LookFor(OsWin2000, false);
+  const MenuLookFacts current = MenuEnvironment::CurrentLook();
 
   std::printf("TrellMenu item drawing, microseconds per call (best of %d batches of %d)\n",
               kBatches, kCallsPerBatch);

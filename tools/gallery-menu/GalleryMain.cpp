@@ -81,7 +81,7 @@ int main(int argc, char** argv) {
   owner.DestroyWindow();
   DeleteObject(radioMark);
 
-  const MenuLookFacts facts = MenuLookFacts::Current();
+  const MenuLookFacts facts = MenuEnvironment::CurrentLook();
   std::printf("%s look: %s\n", facts.flatDrawing ? "flat" : "classic", saved ? path : "not saved");
   return saved ? 0 : 1;
 }

@@ -3,10 +3,10 @@
 #include "controls/menu/OsVersionClass.h"
 
 // The facts about the running system that measuring and drawing a menu item
-// depend on, worked out once per item by MenuEnvironment. Keeping
-// them in one value lets the measuring and drawing code be run for any
-// combination of facts (which the tests and the gallery do) without touching
-// the probes' caches.
+// depend on, worked out once per item by MenuEnvironment (CurrentLook for this
+// system, LookFor for any other). Keeping them in one value lets the measuring and drawing code be
+// run for any combination of facts (which the tests and the gallery do) without touching the
+// probes' caches.
 struct MenuLookFacts {
   OsClass osClass = OsNtOther;
   // OS class OsWin95 or later: the menu font is used and the classic look
@@ -16,11 +16,4 @@ struct MenuLookFacts {
   bool xpLook = false;
   // The flat look is the draw mode in force (with the fixed settings: xpLook).
   bool flatDrawing = false;
-
-  // The facts of this system (MenuEnvironment::CurrentLook).
-  static MenuLookFacts Current();
-  // The facts of a system of the given class whose theme is (or is not) the
-  // classic one, with the fixed draw-mode settings applied
-  // (MenuEnvironment::LookFor).
-  static MenuLookFacts ForOs(OsClass osClass, bool classicTheme);
 };

@@ -51,14 +51,14 @@ MenuSettings TrellMenu::Settings() const {
 // ---- Measuring and drawing ---------------------------------------------------
 
 void TrellMenu::MeasureItem(MEASUREITEMSTRUCT* measureItem) {
-  MenuItemMeasurer(Settings(), MenuLookFacts::Current()).Measure(measureItem);
+  MenuItemMeasurer(Settings(), MenuEnvironment::CurrentLook()).Measure(measureItem);
 }
 
 void TrellMenu::DrawItem(DRAWITEMSTRUCT* drawItem) {
   if (drawItem == nullptr || drawItem->itemData == 0) {
     return;  // an item without its record is skipped
   }
-  const MenuLookFacts look = MenuLookFacts::Current();
+  const MenuLookFacts look = MenuEnvironment::CurrentLook();
   if (MenuEnvironment::ChooseDrawMode(drawItem->hDC, look) == DrawModeFlat) {
     FlatItemPainter(Settings(), look).Paint(drawItem);
   } else {
@@ -67,11 +67,11 @@ void TrellMenu::DrawItem(DRAWITEMSTRUCT* drawItem) {
 }
 
 BOOL TrellMenu::PaintItemClassic(DRAWITEMSTRUCT* drawItem) {
-  return ClassicItemPainter(Settings(), MenuLookFacts::Current()).Paint(drawItem);
+  return ClassicItemPainter(Settings(), MenuEnvironment::CurrentLook()).Paint(drawItem);
 }
 
 BOOL TrellMenu::PaintItemFlat(DRAWITEMSTRUCT* drawItem) {
-  return FlatItemPainter(Settings(), MenuLookFacts::Current()).Paint(drawItem);
+  return FlatItemPainter(Settings(), MenuEnvironment::CurrentLook()).Paint(drawItem);
 }
 
 // ---- Construction, lookup and re-synchronisation -------------------------------

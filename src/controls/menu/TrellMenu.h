@@ -216,7 +216,7 @@ class TrellMenu : public CMenu {
   CString ReadItemString(UINT position) const;
   static void RemoveSubMenuHandle(HMENU handle);
   static CMenu* FindCommandMenuIn(HMENU menu, UINT id, int& position, int depth);
-  MenuPictures Pictures() const { return MenuPictures(Settings(), MenuLookFacts::Current()); }
+  MenuPictures Pictures() const { return MenuPictures(Settings(), MenuEnvironment::CurrentLook()); }
   // The look of this system; without withTheme the theme is not probed (for
   // the facts that do not depend on it).
   static MenuLookFacts Look(BOOL withTheme) {

@@ -13,6 +13,7 @@
 #include "MenuPaintFixture.h"
 #include "controls/menu/ClassicItemPainter.h"
 #include "controls/menu/ColorBlend.h"
+#include "controls/menu/MenuEnvironment.h"
 #include "controls/menu/MenuLookFacts.h"
 #include "framework/CDC.h"
 #include "framework/CGdiObject.h"
@@ -25,9 +26,9 @@ using menutest::TestMenu;
 // Windows 2000: 3-D boxes, menu colour COLOR_MENU. The XP facts give the
 // menu colour COLOR_BTNFACE (the classic look on an XP palette display),
 // which on systems whose menu colour is white keeps white details visible.
-const MenuLookFacts kWin2000 = MenuLookFacts::ForOs(OsWin2000, false);
-const MenuLookFacts kXp = MenuLookFacts::ForOs(OsWinXp, false);
-const MenuLookFacts kNt351 = MenuLookFacts::ForOs(OsNtOther, false);
+const MenuLookFacts kWin2000 = MenuEnvironment::LookFor(OsWin2000, false);
+const MenuLookFacts kXp = MenuEnvironment::LookFor(OsWinXp, false);
+const MenuLookFacts kNt351 = MenuEnvironment::LookFor(OsNtOther, false);
 
 // The item rectangle sits away from the canvas origin so that coordinates
 // relative to the item are told apart from absolute ones.
@@ -291,7 +292,7 @@ TEST_F(ClassicPaint, ItemWithoutRecordIsSkipped) {
 // not apply: DrawItem paints exactly what the classic painter paints for
 // this system.
 TEST_F(ClassicPaint, DrawItemUsesTheClassicLookWithoutTheXpLook) {
-  const MenuLookFacts current = MenuLookFacts::Current();
+  const MenuLookFacts current = MenuEnvironment::CurrentLook();
   if (current.xpLook) {
     GTEST_SKIP() << "this system has the XP look";
   }

@@ -26,9 +26,9 @@ using menutest::kPictureColor;
 using menutest::kShadowColor;
 using menutest::TestMenu;
 
-const MenuLookFacts kXp = MenuLookFacts::ForOs(OsWinXp, false);
+const MenuLookFacts kXp = MenuEnvironment::LookFor(OsWinXp, false);
 // The flat look without the XP look (if the flat mode were chosen elsewhere).
-const MenuLookFacts kOther = MenuLookFacts::ForOs(OsWin2000, false);
+const MenuLookFacts kOther = MenuEnvironment::LookFor(OsWin2000, false);
 
 constexpr LONG L = 10;
 constexpr LONG T = 5;
@@ -314,11 +314,11 @@ TEST_F(FlatPaint, TheXpLookChoosesTheFlatModeOnTrueColourDisplays) {
   EXPECT_EQ(DrawModeFlat, MenuEnvironment::ChooseDrawMode(canvas.dc(), kXp));
   EXPECT_EQ(DrawModeClassic, MenuEnvironment::ChooseDrawMode(canvas.dc(), kOther));
   EXPECT_EQ(DrawModeClassic,
-            MenuEnvironment::ChooseDrawMode(canvas.dc(), MenuLookFacts::ForOs(OsWinXp, true)));
+            MenuEnvironment::ChooseDrawMode(canvas.dc(), MenuEnvironment::LookFor(OsWinXp, true)));
 }
 
 TEST_F(FlatPaint, DrawItemUsesTheFlatLookOnThisSystem) {
-  ASSERT_TRUE(MenuLookFacts::Current().xpLook) << "run with the XP look";
+  ASSERT_TRUE(MenuEnvironment::CurrentLook().xpLook) << "run with the XP look";
   MenuItemData* item = t.Add(L"Find\tCtrl+F", MF_STRING, 101);
   TestMenu::GivePicture(item, true);
   for (UINT state : {0u, UINT(ODS_SELECTED), UINT(ODS_CHECKED), UINT(ODS_GRAYED)}) {

@@ -9,6 +9,7 @@
 #include <string>
 
 #include "MenuPaintFixture.h"
+#include "controls/menu/MenuEnvironment.h"
 #include "controls/menu/MenuItemMeasurer.h"
 #include "controls/menu/MenuLookFacts.h"
 
@@ -16,8 +17,8 @@ namespace {
 
 using menutest::TestMenu;
 
-const MenuLookFacts kClassic = MenuLookFacts::ForOs(OsWin2000, false);
-const MenuLookFacts kFlat = MenuLookFacts::ForOs(OsWinXp, false);
+const MenuLookFacts kClassic = MenuEnvironment::LookFor(OsWin2000, false);
+const MenuLookFacts kFlat = MenuEnvironment::LookFor(OsWinXp, false);
 
 MEASUREITEMSTRUCT Measure(const TrellMenu& menu, MenuItemData* item, const MenuLookFacts& facts) {
   MEASUREITEMSTRUCT m{};
@@ -131,14 +132,14 @@ TEST(MenuMeasure, SystemsBeforeWindows95MeasureInTheDefaultFont) {
 
   TestMenu t;
   MenuItemData* item = t.Add(text, MF_STRING, 101);
-  const MenuLookFacts ntOther = MenuLookFacts::ForOs(OsNtOther, false);
+  const MenuLookFacts ntOther = MenuEnvironment::LookFor(OsNtOther, false);
   EXPECT_EQ(static_cast<UINT>(defaultWidth + 33), Measure(t.menu, item, ntOther).itemWidth);
 
-  const MenuLookFacts win32s = MenuLookFacts::ForOs(OsWin32s, false);
+  const MenuLookFacts win32s = MenuEnvironment::LookFor(OsWin32s, false);
   EXPECT_EQ(EstimatedWidth("Measured with the default font", wcslen(text)) + 33,
             Measure(t.menu, item, win32s).itemWidth);
 
-  const MenuLookFacts win95 = MenuLookFacts::ForOs(OsWin95, false);
+  const MenuLookFacts win95 = MenuEnvironment::LookFor(OsWin95, false);
   EXPECT_EQ(static_cast<UINT>(menuWidth + 33), Measure(t.menu, item, win95).itemWidth);
 }
 
@@ -150,14 +151,14 @@ TEST(MenuMeasure, MissingOrEmptyTextMeasuresAsEmptyOnEveryPath) {
   ASSERT_EQ(nullptr, none->text);
 
   for (OsClass os : {OsWin32s, OsNtOther, OsWinXp}) {
-    const MenuLookFacts facts = MenuLookFacts::ForOs(os, false);
+    const MenuLookFacts facts = MenuEnvironment::LookFor(os, false);
     const MEASUREITEMSTRUCT e = Measure(t.menu, empty, facts);
     const MEASUREITEMSTRUCT n = Measure(t.menu, none, facts);
     EXPECT_EQ(e.itemWidth, n.itemWidth) << "class " << os;
     EXPECT_EQ(e.itemHeight, n.itemHeight) << "class " << os;
   }
   // The Win32s estimate of an empty text is its three pixels of padding.
-  EXPECT_EQ(3u + 33u, Measure(t.menu, none, MenuLookFacts::ForOs(OsWin32s, false)).itemWidth);
+  EXPECT_EQ(3u + 33u, Measure(t.menu, none, MenuEnvironment::LookFor(OsWin32s, false)).itemWidth);
   EXPECT_EQ(33u, Measure(t.menu, none, kClassic).itemWidth);
 }
 
@@ -184,7 +185,7 @@ TEST(MenuMeasure, MeasureItemFollowsTheRunningSystem) {
   m.itemData = reinterpret_cast<ULONG_PTR>(item);
   t.menu.MeasureItem(&m);
 
-  const MenuLookFacts current = MenuLookFacts::Current();
+  const MenuLookFacts current = MenuEnvironment::CurrentLook();
   EXPECT_EQ(Measure(t.menu, item, current).itemWidth, m.itemWidth);
   EXPECT_EQ(std::max(MenuBarHeight(), current.flatDrawing ? 22u : 19u), m.itemHeight);
   const UINT column = current.flatDrawing ? 31u : 33u;

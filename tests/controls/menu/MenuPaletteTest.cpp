@@ -19,7 +19,7 @@ TEST(MenuPalette, PaletteDisplayGetsTheClassicLookDespiteTheXpLook) {
   const int caps = GetDeviceCaps(screen, RASTERCAPS);
   ReleaseDC(nullptr, screen);
   ASSERT_NE(0, caps & RC_PALETTE) << "run on an 8-bit display";
-  const MenuLookFacts facts = MenuLookFacts::Current();
+  const MenuLookFacts facts = MenuEnvironment::CurrentLook();
   ASSERT_TRUE(facts.xpLook) << "run with the XP look";
 
   TestMenu t;

@@ -12,6 +12,7 @@
 #include "MenuPaintFixture.h"
 #include "controls/menu/ClassicItemPainter.h"
 #include "controls/menu/FlatItemPainter.h"
+#include "controls/menu/MenuEnvironment.h"
 #include "controls/menu/MenuLookFacts.h"
 #include "framework/CWnd.h"
 
@@ -82,7 +83,7 @@ class PopupOwner : public CWnd {
 };
 
 TEST(MenuPopup, TrackedPopupIsMeasuredAndDrawnByTheMenuClass) {
-  const MenuLookFacts facts = MenuLookFacts::Current();
+  const MenuLookFacts facts = MenuEnvironment::CurrentLook();
   RecordingMenu menu;
   ASSERT_TRUE(menu.CreatePopupMenu());
   menu.AppendMenu(L"&Open", MF_STRING, 201);
