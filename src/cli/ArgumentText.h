@@ -11,6 +11,12 @@
 // Characters of an argument a message shows; a longer one is cut with "...".
 constexpr std::size_t kShownArgumentLength = 40;
 
+// The text with ASCII letters in lower case (for names matched in any case).
+std::string LowerAscii(std::string text);
+
+// The value of a hexadecimal digit (either case), or -1 for any other byte.
+int HexDigitValue(char c);
+
 // Whether every byte is printable ASCII, space to tilde.
 bool IsPrintableAscii(const std::string& text);
 

@@ -16,11 +16,6 @@ int DriveIndex(const std::string& text) {
   return std::toupper(c) - 'A';
 }
 
-std::string Lower(std::string text) {
-  for (char& c : text) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-  return text;
-}
-
 }  // namespace
 
 bool DriveSelection::Add(const std::string& word, std::string& error) {
@@ -54,7 +49,7 @@ bool DriveSelection::Add(const std::string& word, std::string& error) {
 
 bool DriveSelection::AddPiece(const std::string& piece, DriveTicks& selected,
                               std::string& error) const {
-  const std::string lower = Lower(piece);
+  const std::string lower = LowerAscii(piece);
   if (lower == "all") {
     selected.fill(true);
     return true;

@@ -3,13 +3,9 @@
 #include <cctype>
 
 #include "cli/ArgumentText.h"
+#include "cli/PolicyValues.h"
 
 namespace {
-
-std::string Lower(std::string text) {
-  for (char& c : text) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-  return text;
-}
 
 // A word that starts with '-' and is not a negative number is an option.
 bool IsOption(const std::string& word) {
@@ -25,7 +21,7 @@ bool TakesValue(const std::string& option) {
 }
 
 bool ActionWord(const std::string& word, MaskAction& action) {
-  const std::string lower = Lower(word);
+  const std::string lower = LowerAscii(word);
   if (lower == "keep") {
     action = MaskAction::Keep;
   } else if (lower == "hide") {
@@ -157,7 +153,7 @@ bool MaskArguments::SetFormat(const std::string& value, std::string& error) {
       {"admx", OutputFormat::Admx},
       {"adm-file", OutputFormat::AdmFile},
   };
-  const std::string lower = Lower(value);
+  const std::string lower = LowerAscii(value);
   for (const auto& entry : kFormats) {
     if (lower == entry.name) {
       m_options.format = entry.format;
@@ -172,16 +168,14 @@ bool MaskArguments::SetFormat(const std::string& value, std::string& error) {
 
 bool MaskArguments::SetOption(const std::string& option, const std::string& value,
                               std::string& error) {
-  const std::string lower = Lower(value);
+  const std::string lower = LowerAscii(value);
   if (option == "--format") {
     return SetFormat(value, error);
   } else if (option == "--value") {
-    if (lower == "nodrives") {
-      m_options.noDrives = true;
-      m_options.noViewOnDrive = false;
-    } else if (lower == "noviewondrive") {
-      m_options.noDrives = false;
-      m_options.noViewOnDrive = true;
+    PolicyName name = PolicyName::NoDrives;
+    if (PolicyNameFromText(value, name)) {
+      m_options.noDrives = name == PolicyName::NoDrives;
+      m_options.noViewOnDrive = name == PolicyName::NoViewOnDrive;
     } else if (lower == "both") {
       m_options.noDrives = true;
       m_options.noViewOnDrive = true;

@@ -1,10 +1,10 @@
 #include "cli/MaskValueParser.h"
 
-#include <cctype>
 #include <vector>
 
 #include "app/DriveMask.h"
 #include "cli/ArgumentText.h"
+#include "cli/PolicyValues.h"
 
 namespace {
 
@@ -18,13 +18,8 @@ std::string Trim(const std::string& text) {
   return text.substr(begin, end - begin);
 }
 
-std::string Lower(std::string text) {
-  for (char& c : text) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-  return text;
-}
-
 bool StartsWithNoCase(const std::string& text, const std::string& prefix) {
-  return text.size() >= prefix.size() && Lower(text.substr(0, prefix.size())) == prefix;
+  return text.size() >= prefix.size() && LowerAscii(text.substr(0, prefix.size())) == prefix;
 }
 
 std::vector<std::string> SplitWords(const std::string& text) {
@@ -42,13 +37,6 @@ std::vector<std::string> SplitWords(const std::string& text) {
   return words;
 }
 
-int HexDigit(char c) {
-  if (c >= '0' && c <= '9') return c - '0';
-  if (c >= 'a' && c <= 'f') return c - 'a' + 10;
-  if (c >= 'A' && c <= 'F') return c - 'A' + 10;
-  return -1;
-}
-
 const char kForms[] =
     "give decimal (67108851), hex with 0x (0x3fffff3), a .reg line (\"NoDrives\"=dword:03fffff3) "
     "or an ADM line (VALUE NUMERIC 67108851)";
@@ -56,16 +44,13 @@ const char kForms[] =
 // Matches the name of one of the two drive policy values, in any case, and
 // returns it as the system writes it; false for any other name.
 bool PolicyValueName(const std::string& name, std::string& canonical, std::string& error) {
-  const std::string lower = Lower(name);
-  if (lower == "nodrives") {
-    canonical = "NoDrives";
-  } else if (lower == "noviewondrive") {
-    canonical = "NoViewOnDrive";
-  } else {
+  PolicyName which = PolicyName::NoDrives;
+  if (!PolicyNameFromText(name, which)) {
     error = "the value is named " + QuotedText(name) +
             "; the drive policy values are NoDrives and NoViewOnDrive";
     return false;
   }
+  canonical = PolicyNameText(which);
   return true;
 }
 
@@ -77,7 +62,7 @@ bool ParseRegDword(const std::string& digits, const std::string& whole, std::uin
     return false;
   }
   for (char c : digits) {
-    if (HexDigit(c) < 0) {
+    if (HexDigitValue(c) < 0) {
       error = QuotedText(whole) + ": a .reg dword takes hex digits only, as in dword:03fffff3";
       return false;
     }
@@ -93,7 +78,7 @@ bool ParseRegDword(const std::string& digits, const std::string& whole, std::uin
     return false;
   }
   std::uint64_t result = 0;
-  for (char c : digits) result = result * 16 + static_cast<unsigned>(HexDigit(c));
+  for (char c : digits) result = result * 16 + static_cast<unsigned>(HexDigitValue(c));
   value = result;
   return true;
 }
@@ -185,7 +170,7 @@ bool MaskValueParser::Parse(const std::string& text, std::uint32_t& mask, std::s
 
   std::uint64_t value = 0;
   std::string name;
-  const std::string lower = Lower(line);
+  const std::string lower = LowerAscii(line);
   const std::vector<std::string> words = SplitWords(line);
   bool parsed = false;
   if (line[0] == '"' || (line.find('=') != std::string::npos && line[0] != '<')) {
@@ -196,7 +181,7 @@ bool MaskValueParser::Parse(const std::string& text, std::uint32_t& mask, std::s
     parsed = ParseAdmLine(line, lower.find("value numeric"), value, error);
   } else if (StartsWithNoCase(line, "<decimal")) {
     parsed = ParseAdmxElement(line, value, error);
-  } else if (words.size() == 3 && Lower(words[1]) == "reg_dword") {
+  } else if (words.size() == 3 && LowerAscii(words[1]) == "reg_dword") {
     parsed = PolicyValueName(words[0], name, error) && ParseNumber(words[2], value, error);
   } else if (words.size() > 1) {
     error = QuotedText(line) + " is not a value; " + kForms;
@@ -224,12 +209,12 @@ bool MaskValueParser::ParseNumber(const std::string& text, std::uint64_t& value,
   bool allHex = true;
   bool allDecimal = true;
   for (char c : digits) {
-    allHex = allHex && HexDigit(c) >= 0;
+    allHex = allHex && HexDigitValue(c) >= 0;
     allDecimal = allDecimal && c >= '0' && c <= '9';
   }
   std::uint64_t result = 0;
   for (char c : digits) {
-    const int digit = HexDigit(c);
+    const int digit = HexDigitValue(c);
     if (digit < 0 || static_cast<unsigned>(digit) >= base) {
       if (text.size() > 1 && text[0] == '-' &&
           text.find_first_not_of("0123456789", 1) == std::string::npos) {

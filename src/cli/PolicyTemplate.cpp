@@ -1,7 +1,5 @@
 #include "cli/PolicyTemplate.h"
 
-#include <cctype>
-
 #include "app/DriveMask.h"
 #include "cli/ArgumentText.h"
 #include "cli/DriveSelection.h"
@@ -36,11 +34,6 @@ const PolicyText kPolicies[] = {
 std::string Help(const PolicyText& policy) {
   return std::string(policy.help) + kKey +
          ".\n\nUsers must log off and on again before a change takes effect.";
-}
-
-std::string Lower(std::string text) {
-  for (char& c : text) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-  return text;
 }
 
 std::string Trim(const std::string& text) {
@@ -154,7 +147,7 @@ bool PolicyTemplate::AddChoice(const std::string& argument, bool forAdm, std::st
   }
   const std::uint32_t mask = ComputeDriveMask(selection.Selected());
   for (const Choice& other : m_choices) {
-    if (Lower(other.label) == Lower(label)) {
+    if (LowerAscii(other.label) == LowerAscii(label)) {
       error = "two choices are labelled " + QuotedText(label) + "; give each its own label";
       return false;
     }

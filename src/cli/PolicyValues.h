@@ -3,6 +3,8 @@
 #include <cstdint>
 #include <string>
 
+#include "cli/ArgumentText.h"
+
 // The drive policy values as a registry holds them: NoDrives and
 // NoViewOnDrive under Software\Microsoft\Windows\CurrentVersion\Policies\Explorer
 // of HKEY_LOCAL_MACHINE and of HKEY_CURRENT_USER, each with its type and raw
@@ -11,6 +13,23 @@
 
 enum class PolicyHive { LocalMachine, CurrentUser };
 enum class PolicyName { NoDrives, NoViewOnDrive };
+
+// The name of a drive policy value as the system writes it.
+inline const char* PolicyNameText(PolicyName name) {
+  return name == PolicyName::NoDrives ? "NoDrives" : "NoViewOnDrive";
+}
+
+// One of the two drive policy value names, in any case; false for any other.
+inline bool PolicyNameFromText(const std::string& text, PolicyName& name) {
+  const std::string lower = LowerAscii(text);
+  for (PolicyName candidate : {PolicyName::NoDrives, PolicyName::NoViewOnDrive}) {
+    if (lower == LowerAscii(PolicyNameText(candidate))) {
+      name = candidate;
+      return true;
+    }
+  }
+  return false;
+}
 
 // Registry value types, with the numbers the registry gives them.
 constexpr std::uint32_t kRegSz = 1;

@@ -1,6 +1,5 @@
 #include "cli/RegistryExport.h"
 
-#include <cctype>
 #include <vector>
 
 #include "cli/ArgumentText.h"
@@ -8,11 +7,6 @@
 namespace {
 
 const char kPolicyKey[] = "software\\microsoft\\windows\\currentversion\\policies\\explorer";
-
-std::string Lower(std::string text) {
-  for (char& c : text) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-  return text;
-}
 
 std::string TrimRight(const std::string& text) {
   std::string::size_type end = text.size();
@@ -79,7 +73,7 @@ std::vector<Line> LogicalLines(const std::string& text) {
 // for another user). With parentToo also a key above it (a deleted parent
 // deletes the policy key).
 bool PolicyKeyHive(const std::string& path, bool parentToo, PolicyHive& hive) {
-  const std::string lower = Lower(path);
+  const std::string lower = LowerAscii(path);
   std::string rest;
   const auto after = [&lower](const char* prefix, std::string& tail) {
     const std::string p = prefix;
@@ -118,13 +112,6 @@ bool QuotedString(const std::string& text, std::size_t& at, std::string& value) 
   return false;
 }
 
-int HexDigit(char c) {
-  if (c >= '0' && c <= '9') return c - '0';
-  if (c >= 'a' && c <= 'f') return c - 'a' + 10;
-  if (c >= 'A' && c <= 'F') return c - 'A' + 10;
-  return -1;
-}
-
 // "03,ff,00" into bytes; spaces allowed around the commas.
 bool HexBytes(const std::string& list, std::string& bytes) {
   bytes.clear();
@@ -134,8 +121,8 @@ bool HexBytes(const std::string& list, std::string& bytes) {
     std::string::size_type comma = list.find(',', start);
     if (comma == std::string::npos) comma = list.size();
     const std::string item = TrimLeft(TrimRight(list.substr(start, comma - start)));
-    if (item.size() != 2 || HexDigit(item[0]) < 0 || HexDigit(item[1]) < 0) return false;
-    bytes += static_cast<char>(HexDigit(item[0]) * 16 + HexDigit(item[1]));
+    if (item.size() != 2 || HexDigitValue(item[0]) < 0 || HexDigitValue(item[1]) < 0) return false;
+    bytes += static_cast<char>(HexDigitValue(item[0]) * 16 + HexDigitValue(item[1]));
     start = comma + 1;
   }
   return true;
@@ -143,7 +130,7 @@ bool HexBytes(const std::string& list, std::string& bytes) {
 
 // The data after "name"=: dword:, hex:, hex(N):, a string, or - (deleted).
 bool ValueData(const std::string& data, PolicyValue& value) {
-  const std::string lower = Lower(data);
+  const std::string lower = LowerAscii(data);
   value = PolicyValue();
   if (data == "-") {
     value.state = PolicyValue::State::NotSet;
@@ -155,8 +142,8 @@ bool ValueData(const std::string& data, PolicyValue& value) {
     if (digits.empty() || digits.size() > 8) return false;
     std::uint32_t number = 0;
     for (char c : digits) {
-      if (HexDigit(c) < 0) return false;
-      number = number * 16 + static_cast<std::uint32_t>(HexDigit(c));
+      if (HexDigitValue(c) < 0) return false;
+      number = number * 16 + static_cast<std::uint32_t>(HexDigitValue(c));
     }
     value.type = kRegDword;
     for (int i = 0; i < 4; ++i) value.data += static_cast<char>((number >> (8 * i)) & 0xFF);
@@ -171,8 +158,8 @@ bool ValueData(const std::string& data, PolicyValue& value) {
     if (close == std::string::npos || close == 4 || close > 12) return false;
     std::uint32_t type = 0;
     for (std::size_t i = 4; i < close; ++i) {
-      if (HexDigit(lower[i]) < 0) return false;
-      type = type * 16 + static_cast<std::uint32_t>(HexDigit(lower[i]));
+      if (HexDigitValue(lower[i]) < 0) return false;
+      type = type * 16 + static_cast<std::uint32_t>(HexDigitValue(lower[i]));
     }
     value.type = type;
     return HexBytes(data.substr(close + 2), value.data);
@@ -183,18 +170,6 @@ bool ValueData(const std::string& data, PolicyValue& value) {
     return QuotedString(data, at, value.data) && at == data.size();
   }
   return false;
-}
-
-bool PolicyValueName(const std::string& name, PolicyName& which) {
-  const std::string lower = Lower(name);
-  if (lower == "nodrives") {
-    which = PolicyName::NoDrives;
-  } else if (lower == "noviewondrive") {
-    which = PolicyName::NoViewOnDrive;
-  } else {
-    return false;
-  }
-  return true;
 }
 
 }  // namespace
@@ -244,7 +219,7 @@ bool RegistryExport::Read(const std::string& bytes, PolicyValues& values, std::s
     std::size_t at = 0;
     std::string name;
     PolicyName which = PolicyName::NoDrives;
-    if (!QuotedString(text, at, name) || !PolicyValueName(name, which)) continue;
+    if (!QuotedString(text, at, name) || !PolicyNameFromText(name, which)) continue;
     const std::string rest = TrimLeft(text.substr(at));
     PolicyValue value;
     if (rest.empty() || rest[0] != '=' || !ValueData(TrimLeft(rest.substr(1)), value)) {
