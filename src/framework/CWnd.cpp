@@ -2,6 +2,7 @@
 
 #include "framework/CDC.h"
 #include "framework/CDataExchange.h"
+#include "framework/SystemSettings.h"
 
 IMPLEMENT_DYNAMIC(CWnd, CCmdTarget)
 
@@ -238,6 +239,9 @@ BOOL CWnd::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult
       return TRUE;
     }
     return FALSE;
+  }
+  if (AfxIsSystemSettingsMessage(message) && (GetStyle() & WS_CHILD) == 0) {
+    AfxNoteSystemSettingsChange();
   }
   if (message == WM_SYSCOLORCHANGE && (GetStyle() & WS_CHILD) == 0) {
     // The system tells only top-level windows that its colours changed:

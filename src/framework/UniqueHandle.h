@@ -72,5 +72,6 @@ using UniqueIcon = UniqueHandle<HICON, &::DestroyIcon>;
 using UniqueCursor = UniqueHandle<HCURSOR, &::DestroyCursor>;
 using UniqueBitmap = UniqueHandle<HBITMAP, &::DeleteObject>;
 using UniqueBrush = UniqueHandle<HBRUSH, &::DeleteObject>;
+using UniqueFont = UniqueHandle<HFONT, &::DeleteObject>;
 using UniqueMenu = UniqueHandle<HMENU, &::DestroyMenu>;
 using UniqueMemoryDC = UniqueHandle<HDC, &::DeleteDC>;

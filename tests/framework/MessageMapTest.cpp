@@ -5,6 +5,7 @@
 
 #include "FrameworkTestSupport.h"
 #include "framework/CWnd.h"
+#include "framework/SystemSettings.h"
 
 namespace {
 
@@ -206,3 +207,25 @@ TEST_F(MessageMapTest, ModifyStyleChangesBitsAndReportsWhetherAnythingChanged) {
 }
 
 }  // namespace
+
+TEST_F(MessageMapTest, OnlyATopLevelWindowNotesThatTheSystemSettingsChanged) {
+  DerivedWnd top;
+  ASSERT_TRUE(top.CreateEx(0, nullptr, "top", WS_POPUP, 0, 0, 40, 40, nullptr, nullptr));
+  DerivedWnd child;
+  ASSERT_TRUE(child.CreateEx(0, nullptr, "child", WS_CHILD, 0, 0, 10, 10, top.m_hWnd, nullptr));
+  const struct {
+    CWnd* window;
+    UINT message;
+    unsigned added;
+  } cases[] = {{&top, WM_SETTINGCHANGE, 1},
+               {&top, WM_THEMECHANGED, 1},
+               {&top, WM_DISPLAYCHANGE, 1},
+               {&top, WM_SYSCOLORCHANGE, 0},
+               {&child, WM_SETTINGCHANGE, 0}};
+  for (const auto& c : cases) {
+    const unsigned before = AfxSystemSettingsGeneration();
+    c.window->SendMessage(c.message, 0, 0);
+    EXPECT_EQ(before + c.added, AfxSystemSettingsGeneration()) << std::hex << c.message;
+  }
+  top.DestroyWindow();
+}
