@@ -1,5 +1,7 @@
 #include "gfx/MemoryDC.h"
 
+#include "gfx/OffscreenSurface.h"
+
 namespace {
 
 bool IsNull(const RECT& r) { return r.left == 0 && r.top == 0 && r.right == 0 && r.bottom == 0; }
@@ -9,6 +11,15 @@ bool IsNull(const RECT& r) { return r.left == 0 && r.top == 0 && r.right == 0 &&
 MemoryDC::MemoryDC(CDC* target) : MemoryDC(target, RECT{0, 0, 0, 0}) {}
 
 MemoryDC::MemoryDC(CDC* target, const RECT& area) : m_target(target), m_area(area) {
+  Begin(nullptr);
+}
+
+MemoryDC::MemoryDC(CDC* target, const RECT& area, OffscreenSurface& surface)
+    : m_target(target), m_area(area) {
+  Begin(&surface);
+}
+
+void MemoryDC::Begin(OffscreenSurface* surface) {
   if (m_target == nullptr) {
     return;  // nothing to draw on: every drawing call fails quietly
   }
@@ -24,8 +35,20 @@ MemoryDC::MemoryDC(CDC* target, const RECT& area) : m_target(target), m_area(are
   if (IsNull(m_area)) {
     m_target->GetClipBox(&m_area);
   }
+  const int width = m_area.right - m_area.left;
+  const int height = m_area.bottom - m_area.top;
+  if (surface != nullptr) {
+    if (HDC lent = surface->Lend(m_target->m_hDC, width, height)) {
+      // Borrowed like the printer's handles: the lender keeps them.
+      m_lender = surface;
+      m_hDC = lent;
+      m_hAttribDC = lent;
+      SetWindowOrg(m_area.left, m_area.top);
+      return;
+    }
+  }
   CreateCompatibleDC(m_target);
-  m_bitmap.CreateCompatibleBitmap(m_target, m_area.right - m_area.left, m_area.bottom - m_area.top);
+  m_bitmap.CreateCompatibleBitmap(m_target, width, height);
   if (m_hDC != nullptr && m_bitmap.m_hObject != nullptr) {
     m_previousBitmap = ::SelectObject(m_hDC, m_bitmap.m_hObject);
   }
@@ -35,7 +58,13 @@ MemoryDC::MemoryDC(CDC* target, const RECT& area) : m_target(target), m_area(are
 }
 
 MemoryDC::~MemoryDC() {
-  if (m_offScreen) {
+  if (m_lender != nullptr) {
+    ::BitBlt(m_target->m_hDC, m_area.left, m_area.top, m_area.right - m_area.left,
+             m_area.bottom - m_area.top, m_hDC, m_area.left, m_area.top, SRCCOPY);
+    m_lender->Return();
+    m_hDC = nullptr;
+    m_hAttribDC = nullptr;
+  } else if (m_offScreen) {
     const int width = m_area.right - m_area.left;
     const int height = m_area.bottom - m_area.top;
     if (m_hDC != nullptr && m_previousBitmap != nullptr) {

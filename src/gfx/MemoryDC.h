@@ -5,6 +5,8 @@
 #include "framework/CBitmap.h"
 #include "framework/CDC.h"
 
+class OffscreenSurface;
+
 // A short-lived drawing surface standing in for a target DC while one piece of
 // output is composed, so that the result reaches the target in a single copy.
 //
@@ -24,6 +26,9 @@
 //     ...
 //   }  // the item reaches dc here
 //
+// Given an OffscreenSurface, the surface borrows that one's DC and bitmap
+// instead of making its own, where the surface can lend them for the target.
+//
 // It may live on the stack or be allocated and deleted through CDC's virtual
 // destructor. Objects the caller selects into it must be selected out again
 // before it is destroyed; it restores only its own bitmap.
@@ -33,15 +38,21 @@ class MemoryDC : public CDC {
   // outlive the surface.
   MemoryDC(CDC* target, const RECT& area);
   explicit MemoryDC(CDC* target);
+  // Composes on surface's DC where it can be lent for target, else on a DC
+  // and bitmap of its own. The surface must outlive this object.
+  MemoryDC(CDC* target, const RECT& area, OffscreenSurface& surface);
   ~MemoryDC() override;
 
   MemoryDC(const MemoryDC&) = delete;
   MemoryDC& operator=(const MemoryDC&) = delete;
 
  private:
-  CBitmap m_bitmap;                    // off-screen bitmap; empty when printing
+  void Begin(OffscreenSurface* surface);
+
+  CBitmap m_bitmap;                    // off-screen bitmap; empty when printing or borrowed
   HGDIOBJ m_previousBitmap = nullptr;  // selected before m_bitmap; put back at the end
   CDC* m_target = nullptr;
   RECT m_area{};
   BOOL m_offScreen = FALSE;
+  OffscreenSurface* m_lender = nullptr;  // whose DC this borrows; null when its own
 };

@@ -9,6 +9,7 @@
 #include "framework/HandleMapBase.h"
 #include "framework/SelectionGuard.h"
 #include "gfx/MemoryDC.h"
+#include "gfx/OffscreenSurface.h"
 
 namespace {
 
@@ -207,4 +208,56 @@ TEST(MemoryDC, ANullTargetDrawsNothingAndDoesNotCrash) {
     mem.FillSolidRect(0, 0, 4, 4, kRed);
   }
   EXPECT_EQ(CDC::LiveDCCount(), dcs);
+}
+
+TEST(MemoryDC, OnALentSurfaceComposesExactlyAsOnItsOwn) {
+  OffscreenSurface surface;
+  const std::size_t dcs = CDC::LiveDCCount();
+  // The second area is larger than the first (the surface grows) and the
+  // third smaller again.
+  const RECT areas[] = {{3, 4, 9, 10}, {0, 0, 20, 20}, {5, 2, 11, 7}};
+  HDC lentHandle = nullptr;
+  for (const RECT& area : areas) {
+    // Each pass starts from a fresh DC's state, whatever the last one set.
+    const auto draw = [&area](MemoryDC& mem) {
+      EXPECT_EQ(mem.GetTextColor(), RGB(0, 0, 0));
+      EXPECT_EQ(mem.GetBkColor(), kWhite);
+      EXPECT_EQ(mem.GetWindowOrg().x, area.left);
+      EXPECT_EQ(mem.GetWindowOrg().y, area.top);
+      mem.FillSolidRect(&area, kRed);
+      mem.SetPixel(area.left, area.top, kBlue);
+      mem.SetPixel(area.right - 1, area.bottom - 1, kBlue);
+      mem.SetTextColor(kBlue);
+      mem.SetBkColor(kRed);
+    };
+    Target own;
+    Target lent;
+    {
+      MemoryDC mem(&own.dc, area);
+      draw(mem);
+    }
+    {
+      MemoryDC mem(&lent.dc, area, surface);
+      lentHandle = mem.m_hDC;
+      EXPECT_NE(lentHandle, lent.dc.m_hDC);
+      draw(mem);
+    }
+    for (int y = 0; y < 20; ++y) {
+      for (int x = 0; x < 20; ++x) {
+        ASSERT_EQ(own.At(x, y), lent.At(x, y)) << x << "," << y;
+      }
+    }
+  }
+  EXPECT_EQ(CDC::LiveDCCount(), dcs);  // the lent DC stays the surface's
+  EXPECT_NE(::GetObjectType(lentHandle), 0u);
+
+  // A monochrome target is not lent to: the MemoryDC makes its own surface.
+  CDC mono;
+  ASSERT_TRUE(mono.CreateCompatibleDC(nullptr));
+  {
+    MemoryDC mem(&mono, RECT{0, 0, 1, 1}, surface);
+    EXPECT_NE(mem.m_hDC, lentHandle);
+  }
+  surface.Free();
+  EXPECT_EQ(::GetObjectType(lentHandle), 0u);
 }
