@@ -8,15 +8,16 @@
 #include "controls/menu/MenuEnvironment.h"
 #include "controls/menu/MenuItemData.h"
 #include "controls/menu/MenuItemFacts.h"
+#include "controls/menu/MenuMetrics.h"
 #include "controls/menu/MenuPictures.h"
 #include "framework/CBitmap.h"
 #include "framework/CBrush.h"
 #include "framework/CDC.h"
-#include "framework/CFont.h"
 #include "framework/CImageList.h"
 #include "framework/CPen.h"
 #include "framework/SelectionGuard.h"
 #include "gfx/MemoryDC.h"
+#include "gfx/OffscreenSurface.h"
 
 namespace {
 
@@ -30,6 +31,12 @@ POINT Moved(POINT p, LONG dx, LONG dy) { return POINT{p.x + dx, p.y + dy}; }
 // the offset that centres size.
 LONG CentreOffset(LONG extent, LONG size) {
   return std::max<LONG>(0, static_cast<LONG>((extent - size + 1) * 0.5));
+}
+
+// The surface disabled items are composed on, lent to one item after another.
+OffscreenSurface& DisabledItemSurface() {
+  static OffscreenSurface surface;
+  return surface;
 }
 
 }  // namespace
@@ -54,33 +61,22 @@ BOOL FlatItemPainter::Paint(DRAWITEMSTRUCT* drawItem) const {
   const COLORREF windowColor = GetSysColor(COLOR_WINDOW);
   const COLORREF faceColor = GetSysColor(COLOR_BTNFACE);
   const COLORREF gutterColor = m_facts.xpLook ? faceColor : BlendToWhite(faceColor, 0.25);
-  const COLORREF menuTextColor = GetSysColor(COLOR_MENUTEXT);
-  const COLORREF highlightColor = GetSysColor(COLOR_HIGHLIGHT);
-  const COLORREF selectionColor = BlendToWhite(highlightColor, m_facts.xpLook ? 0.7 : 0.85);
-  const COLORREF checkedCellColor = BlendToWhite(highlightColor, 0.85);
   CBrush windowBrush(windowColor);
   CBrush gutterBrush(gutterColor);
-  CPen windowPen(PS_SOLID, 0, windowColor);
-  CBrush selectionBrush(selectionColor);
 
   // A disabled item is drawn unselected and composed off-screen, in the menu
   // font (a fresh memory DC starts with the system font).
   std::optional<MemoryDC> surface;
-  CFont menuFont;
   if ((drawItem->itemState & ODS_GRAYED) && !MenuEnvironment::s_flatHighlightDisabled) {
     drawItem->itemState &= ~static_cast<UINT>(ODS_SELECTED);
-    surface.emplace(target, drawItem->rcItem);
-    NONCLIENTMETRICSA metrics{};
-    metrics.cbSize = sizeof(metrics);
-    SystemParametersInfoA(SPI_GETNONCLIENTMETRICS, sizeof(metrics), &metrics, 0);
-    menuFont.CreateFontIndirect(&metrics.lfMenuFont);
+    surface.emplace(target, drawItem->rcItem, DisabledItemSurface());
   }
   CDC* dc = surface ? &*surface : target;
   // Declared after the surface: the font is selected out before the surface
   // copies itself to the target.
   std::optional<SelectionGuard> keepFont;
   if (surface) {
-    keepFont.emplace(*dc, menuFont);
+    keepFont.emplace(*dc, MenuMetrics::Font());
   }
 
   const RECT& itemRect = drawItem->rcItem;
@@ -90,28 +86,33 @@ BOOL FlatItemPainter::Paint(DRAWITEMSTRUCT* drawItem) const {
       MakeRect(itemRect.left, itemRect.top, itemRect.left + gutterWidth, itemRect.bottom);
 
   if (item->menuFlags & MF_SEPARATOR) {
-    dc->FillRect(&itemRect, &windowBrush);
+    // The window colour is filled only where the gutter will not cover it.
+    const RECT beside = MakeRect(gutter.right, itemRect.top, itemRect.right, itemRect.bottom);
+    dc->FillRect(&beside, &windowBrush);
     RECT line = itemRect;
     line.top += (line.bottom - line.top) / 2;
     line.left = gutter.right + margin;
     dc->DrawEdge(&line, EDGE_ETCHED, BF_TOP);
-    dc->FillRect(&gutter, &gutterBrush);
-    dc->Draw3dRect(&gutter, gutterColor, gutterColor);
+    dc->FillRect(&gutter, &gutterBrush);  // its frame in its own colour would add nothing
     return TRUE;
   }
 
+  // The rest of the colours and objects, which a separator does not need.
+  const COLORREF menuTextColor = GetSysColor(COLOR_MENUTEXT);
+  const COLORREF highlightColor = GetSysColor(COLOR_HIGHLIGHT);
+  const COLORREF selectionColor = BlendToWhite(highlightColor, m_facts.xpLook ? 0.7 : 0.85);
+  const COLORREF checkedCellColor = BlendToWhite(highlightColor, 0.85);
+  CPen windowPen(PS_SOLID, 0, windowColor);
+  CBrush selectionBrush(selectionColor);
   const MenuItemFacts facts =
       MenuItemFacts::Read(m_settings, *item, drawItem->itemState, /*flatRules=*/true);
 
-  // Background.
+  // Background. A frame in the colour of the fill it lies on changes no
+  // pixel, so the plain areas are filled and not framed.
   if (!facts.selected) {
-    {
-      SelectionGuard keepPen(*dc, windowPen);
-      dc->FillRect(&itemRect, &windowBrush);
-      dc->FillRect(&gutter, &gutterBrush);
-    }
-    dc->Draw3dRect(&itemRect, windowColor, windowColor);
-    dc->Draw3dRect(&gutter, gutterColor, gutterColor);
+    SelectionGuard keepPen(*dc, windowPen);
+    dc->FillRect(&itemRect, &windowBrush);
+    dc->FillRect(&gutter, &gutterBrush);
   } else {
     SelectionGuard keepPen(*dc, windowPen);
     dc->FillRect(&itemRect, &selectionBrush);
@@ -164,7 +165,6 @@ BOOL FlatItemPainter::Paint(DRAWITEMSTRUCT* drawItem) const {
       }
     } else {
       dc->FillRect(&cell, &gutterBrush);
-      dc->Draw3dRect(&cell, gutterColor, gutterColor);
       if (facts.ListUsable()) {
         facts.list->Draw(dc, facts.hasVariants ? facts.fadedIndex : facts.index, picture,
                          ILD_TRANSPARENT);

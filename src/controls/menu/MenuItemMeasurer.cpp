@@ -7,11 +7,11 @@
 #include "controls/menu/MenuDrawing.h"
 #include "controls/menu/MenuEnvironment.h"
 #include "controls/menu/MenuItemData.h"
+#include "controls/menu/MenuMetrics.h"
 #include "controls/menu/MenuPictures.h"
 #include "controls/menu/MenuScreenDC.h"
 #include "framework/Afx.h"
 #include "framework/CDC.h"
-#include "framework/CFont.h"
 #include "framework/SelectionGuard.h"
 
 namespace {
@@ -46,7 +46,7 @@ void MenuItemMeasurer::Measure(MEASUREITEMSTRUCT* measureItem) const {
     return;  // not one of ours: leave the platform's values
   }
   const int margin = ImageMargin();
-  const int menuBarHeight = GetSystemMetrics(SM_CYMENU);
+  const int menuBarHeight = MenuMetrics::MenuBarHeight();
 
   if (item->menuFlags & MF_SEPARATOR) {
     measureItem->itemWidth = 0;
@@ -55,17 +55,11 @@ void MenuItemMeasurer::Measure(MEASUREITEMSTRUCT* measureItem) const {
     return;
   }
 
-  NONCLIENTMETRICSA metrics{};
-  metrics.cbSize = sizeof(metrics);
-  SystemParametersInfoA(SPI_GETNONCLIENTMETRICS, sizeof(metrics), &metrics, 0);
-  CFont menuFont;
-  menuFont.CreateFontIndirect(&metrics.lfMenuFont);
-
   MenuScreenDC screen;
   UINT textWidth = 0;
   if (screen.GetSafeHdc() != nullptr) {
     // Systems before Windows 95 measure with the DC's own font.
-    SelectionGuard keepFont(screen.m_hDC, m_facts.recognisedOs ? menuFont.m_hObject : nullptr);
+    SelectionGuard keepFont(screen.m_hDC, m_facts.recognisedOs ? MenuMetrics::Font() : nullptr);
     textWidth = TextWidth(screen.m_hDC, item->text);
   }
 

@@ -3,8 +3,8 @@
 #include <windows.h>
 
 #include "controls/menu/MenuItemData.h"
+#include "controls/menu/MenuMetrics.h"
 #include "controls/menu/MenuScreenDC.h"
-#include "framework/CFont.h"
 #include "framework/CString.h"
 #include "framework/SelectionGuard.h"
 
@@ -49,18 +49,12 @@ int PaddingSpaces(HDC dc, const CString& label, int widest, int spaceWidth) {
 }  // namespace
 
 void MenuTabColumns::Align(const std::vector<MenuItemData*>& records) {
-  NONCLIENTMETRICSA metrics = {};
-  metrics.cbSize = sizeof(metrics);
-  CFont font;
-  if (::SystemParametersInfoA(SPI_GETNONCLIENTMETRICS, sizeof(metrics), &metrics, 0)) {
-    font.CreateFontIndirect(&metrics.lfMenuFont);
-  }
   MenuScreenDC screen;
   if (screen.GetSafeHdc() == nullptr) {
     return;
   }
   // Without a menu font the DC's own font measures.
-  SelectionGuard keepFont(screen.GetSafeHdc(), font.GetSafeHandle());
+  SelectionGuard keepFont(screen.GetSafeHdc(), MenuMetrics::Font());
 
   int widest = -1;
   for (const MenuItemData* record : records) {

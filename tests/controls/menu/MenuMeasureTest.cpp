@@ -12,6 +12,8 @@
 #include "controls/menu/MenuEnvironment.h"
 #include "controls/menu/MenuItemMeasurer.h"
 #include "controls/menu/MenuLookFacts.h"
+#include "controls/menu/MenuMetrics.h"
+#include "framework/SystemSettings.h"
 
 namespace {
 
@@ -194,6 +196,28 @@ TEST(MenuMeasure, MeasureItemFollowsTheRunningSystem) {
           ? EstimatedWidth("Paste\tCtrl+V", wcslen(L"Paste\tCtrl+V"))
           : static_cast<UINT>(ScreenTextWidth(L"Paste\tCtrl+V", current.recognisedOs));
   EXPECT_EQ(text + column, m.itemWidth);
+}
+
+// The menu font and bar height are read once and kept; when the system says
+// its settings changed they are read again and the old font is freed.
+TEST(MenuMeasure, MenuMetricsAreKeptUntilTheSystemSettingsChange) {
+  const HFONT kept = MenuMetrics::Font();
+  ASSERT_NE(kept, nullptr);
+  EXPECT_EQ(kept, MenuMetrics::Font());
+  EXPECT_EQ(GetSystemMetrics(SM_CYMENU), MenuMetrics::MenuBarHeight());
+  NONCLIENTMETRICSA metrics{};
+  metrics.cbSize = sizeof(metrics);
+  ASSERT_TRUE(SystemParametersInfoA(SPI_GETNONCLIENTMETRICS, sizeof(metrics), &metrics, 0));
+  LOGFONTA font{};
+  ASSERT_EQ(static_cast<int>(sizeof(font)), GetObjectA(kept, sizeof(font), &font));
+  EXPECT_STREQ(metrics.lfMenuFont.lfFaceName, font.lfFaceName);
+  EXPECT_EQ(metrics.lfMenuFont.lfHeight, font.lfHeight);
+
+  AfxNoteSystemSettingsChange();
+  const HFONT renewed = MenuMetrics::Font();
+  EXPECT_NE(renewed, nullptr);
+  EXPECT_NE(renewed, kept);
+  EXPECT_EQ(GetObjectType(kept), 0u);
 }
 
 }  // namespace
