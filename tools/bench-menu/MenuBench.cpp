@@ -9,6 +9,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "PlatformMenuDrawing.h"
 #include "controls/menu/ClassicItemPainter.h"
@@ -22,30 +23,40 @@
 namespace {
 
 constexpr int kWarmUp = 100;
-constexpr int kBatches = 5;
+constexpr int kBatches = 9;
 constexpr int kCallsPerBatch = 400;
 
-// The mean time of a call in the fastest of several batches: the machine's
-// other work only ever adds time.
-double MicrosecondsPerCall(const std::function<void()>& call) {
-  for (int i = 0; i < kWarmUp; ++i) {
-    call();
-  }
+double BatchMicroseconds(const std::function<void()>& call) {
   LARGE_INTEGER frequency{};
   QueryPerformanceFrequency(&frequency);
-  double best = 0;
-  for (int batch = 0; batch < kBatches; ++batch) {
-    LARGE_INTEGER start{};
-    LARGE_INTEGER end{};
-    QueryPerformanceCounter(&start);
-    for (int i = 0; i < kCallsPerBatch; ++i) {
+  LARGE_INTEGER start{};
+  LARGE_INTEGER end{};
+  QueryPerformanceCounter(&start);
+  for (int i = 0; i < kCallsPerBatch; ++i) {
+    call();
+  }
+  QueryPerformanceCounter(&end);
+  return 1e6 * static_cast<double>(end.QuadPart - start.QuadPart) /
+         static_cast<double>(frequency.QuadPart) / kCallsPerBatch;
+}
+
+// The mean time of a call of each contender in its fastest of several
+// batches: the machine's other work only ever adds time. The contenders'
+// batches take turns, so that a slow spell of the machine falls on all of
+// them alike and their ratios hold.
+std::vector<double> MicrosecondsPerCall(const std::vector<std::function<void()>>& calls) {
+  for (const auto& call : calls) {
+    for (int i = 0; i < kWarmUp; ++i) {
       call();
     }
-    QueryPerformanceCounter(&end);
-    const double mean = 1e6 * static_cast<double>(end.QuadPart - start.QuadPart) /
-                        static_cast<double>(frequency.QuadPart) / kCallsPerBatch;
-    if (batch == 0 || mean < best) {
-      best = mean;
+  }
+  std::vector<double> best(calls.size(), 0.0);
+  for (int batch = 0; batch < kBatches; ++batch) {
+    for (std::size_t c = 0; c < calls.size(); ++c) {
+      const double mean = BatchMicroseconds(calls[c]);
+      if (batch == 0 || mean < best[c]) {
+        best[c] = mean;
+      }
     }
   }
   return best;
@@ -167,27 +178,29 @@ int main() {
   const MenuLookFacts classic = MenuEnvironment::LookFor(OsWin2000, false);
   const MenuLookFacts current = MenuEnvironment::CurrentLook();
 
-  std::printf("TrellMenu item drawing, microseconds per call (best of %d batches of %d)\n",
-              kBatches, kCallsPerBatch);
+  std::printf(
+      "TrellMenu item drawing, microseconds per call (best of %d batches of %d, taking turns)\n",
+      kBatches, kCallsPerBatch);
   std::printf("%-22s %10s %10s %10s %10s %8s %8s\n", "item", "flat", "classic", "DrawItem",
               "platform", "flat/pf", "clas/pf");
   for (const Kind& kind : kinds) {
-    const double flatTime = MicrosecondsPerCall([&] {
-      DRAWITEMSTRUCT d = drawStruct(kind);
-      FlatItemPainter(menu.Settings(), flat).Paint(&d);
+    const std::vector<double> t = MicrosecondsPerCall({
+        [&] {
+          DRAWITEMSTRUCT d = drawStruct(kind);
+          FlatItemPainter(menu.Settings(), flat).Paint(&d);
+        },
+        [&] {
+          DRAWITEMSTRUCT d = drawStruct(kind);
+          ClassicItemPainter(menu.Settings(), classic).Paint(&d);
+        },
+        [&] {
+          DRAWITEMSTRUCT d = drawStruct(kind);
+          menu.DrawItem(&d);
+        },
+        [&] { kind.platform(dc, rect); },
     });
-    const double classicTime = MicrosecondsPerCall([&] {
-      DRAWITEMSTRUCT d = drawStruct(kind);
-      ClassicItemPainter(menu.Settings(), classic).Paint(&d);
-    });
-    const double drawItemTime = MicrosecondsPerCall([&] {
-      DRAWITEMSTRUCT d = drawStruct(kind);
-      menu.DrawItem(&d);
-    });
-    const double platformTime = MicrosecondsPerCall([&] { kind.platform(dc, rect); });
-    std::printf("%-22s %10.2f %10.2f %10.2f %10.2f %7.2fx %7.2fx\n", kind.name, flatTime,
-                classicTime, drawItemTime, platformTime, flatTime / platformTime,
-                classicTime / platformTime);
+    std::printf("%-22s %10.2f %10.2f %10.2f %10.2f %7.2fx %7.2fx\n", kind.name, t[0], t[1], t[2],
+                t[3], t[0] / t[3], t[1] / t[3]);
   }
   std::printf(
       "(DrawItem draws in this system's look: %s; disabled items in the flat look are\n"
@@ -200,7 +213,6 @@ int main() {
   std::printf("%-22s %10s %10s %10s %10s %8s %8s\n", "item", "flat", "classic", "MeasureItem",
               "platform", "flat/pf", "clas/pf");
   // The platform measures a text with a screen DC and the menu font.
-  const double platformMeasure = MicrosecondsPerCall([&] { platform.Measure(); });
   const struct {
     const char* name;
     MenuItemData* item;
@@ -209,14 +221,14 @@ int main() {
     MEASUREITEMSTRUCT s{};
     s.CtlType = ODT_MENU;
     s.itemData = reinterpret_cast<ULONG_PTR>(m.item);
-    const double flatTime =
-        MicrosecondsPerCall([&] { MenuItemMeasurer(menu.Settings(), flat).Measure(&s); });
-    const double classicTime =
-        MicrosecondsPerCall([&] { MenuItemMeasurer(menu.Settings(), classic).Measure(&s); });
-    const double measureTime = MicrosecondsPerCall([&] { menu.MeasureItem(&s); });
-    std::printf("%-22s %10.2f %10.2f %10.2f %10.2f %7.2fx %7.2fx\n", m.name, flatTime, classicTime,
-                measureTime, platformMeasure, flatTime / platformMeasure,
-                classicTime / platformMeasure);
+    const std::vector<double> t = MicrosecondsPerCall({
+        [&] { MenuItemMeasurer(menu.Settings(), flat).Measure(&s); },
+        [&] { MenuItemMeasurer(menu.Settings(), classic).Measure(&s); },
+        [&] { menu.MeasureItem(&s); },
+        [&] { platform.Measure(); },
+    });
+    std::printf("%-22s %10.2f %10.2f %10.2f %10.2f %7.2fx %7.2fx\n", m.name, t[0], t[1], t[2], t[3],
+                t[0] / t[3], t[1] / t[3]);
   }
   std::printf("(platform: GetDC, the menu font, GetTextExtentPoint32, ReleaseDC)\n");
 
