@@ -21,6 +21,11 @@ RECT MakeRect(LONG left, LONG top, LONG right, LONG bottom) {
   return RECT{left, top, right, bottom};
 }
 
+bool Contains(const RECT& outer, const RECT& inner) {
+  return inner.left >= outer.left && inner.top >= outer.top && inner.right <= outer.right &&
+         inner.bottom <= outer.bottom;
+}
+
 RECT Offset(RECT r, LONG dx, LONG dy) {
   OffsetRect(&r, dx, dy);
   return r;
@@ -87,21 +92,28 @@ BOOL ClassicItemPainter::Paint(DRAWITEMSTRUCT* drawItem) const {
       dc->FillRect(&itemRect, &highlightBrush);
     }
   }
-  if (!facts.selected) {
-    dc->Draw3dRect(&itemRect, menuColor, menuColor);
-  }
+  // Frames in the menu colour where an unselected item is all menu colour
+  // (the item's own edge, and the picture cell and its box when they lie
+  // inside the item) change no pixel, and are left out.
+  const bool menuGround = !facts.selected && Contains(itemRect, box);
 
   // Picture.
   if (facts.ShowsPictureCell()) {
     const COLORREF shadow = GetSysColor(COLOR_BTNSHADOW);
     const COLORREF light = GetSysColor(COLOR_BTNHIGHLIGHT);
-    dc->Draw3dRect(&cell, menuColor, menuColor);
+    if (!menuGround) {
+      dc->Draw3dRect(&cell, menuColor, menuColor);
+    }
     if (facts.useCheckImage && m_settings.checkImages != nullptr) {
       dc->FillRect(&cell, &menuBrush);
-      dc->Draw3dRect(&box, menuColor, menuColor);
+      if (!menuGround) {
+        dc->Draw3dRect(&box, menuColor, menuColor);
+      }
       m_settings.checkImages->Draw(dc, facts.selected ? 1 : 0, picture, ILD_TRANSPARENT);
     } else if (facts.disabledPicture) {
-      dc->Draw3dRect(&box, menuColor, menuColor);
+      if (!menuGround) {
+        dc->Draw3dRect(&box, menuColor, menuColor);
+      }
       if (facts.ListUsable()) {
         MenuPictures(m_settings, m_facts)
             .PaintDisabledPicture(dc, picture.x, picture.y, facts.list, facts.index, menuColor);
@@ -129,7 +141,9 @@ BOOL ClassicItemPainter::Paint(DRAWITEMSTRUCT* drawItem) const {
       }
     } else {
       dc->FillRect(&cell, &menuBrush);
-      dc->Draw3dRect(&box, menuColor, menuColor);
+      if (!menuGround) {
+        dc->Draw3dRect(&box, menuColor, menuColor);
+      }
       if (facts.ListUsable()) {
         facts.list->Draw(dc, facts.index, picture, ILD_TRANSPARENT);
       }

@@ -108,11 +108,18 @@ BOOL FlatItemPainter::Paint(DRAWITEMSTRUCT* drawItem) const {
       MenuItemFacts::Read(m_settings, *item, drawItem->itemState, /*flatRules=*/true);
 
   // Background. A frame in the colour of the fill it lies on changes no
-  // pixel, so the plain areas are filled and not framed.
+  // pixel, so the plain areas are filled and not framed, unless the item is
+  // narrower than its gutter (the item's frame then crosses the gutter).
   if (!facts.selected) {
-    SelectionGuard keepPen(*dc, windowPen);
-    dc->FillRect(&itemRect, &windowBrush);
-    dc->FillRect(&gutter, &gutterBrush);
+    {
+      SelectionGuard keepPen(*dc, windowPen);
+      dc->FillRect(&itemRect, &windowBrush);
+      dc->FillRect(&gutter, &gutterBrush);
+    }
+    if (itemRect.right - itemRect.left < gutterWidth) {
+      dc->Draw3dRect(&itemRect, windowColor, windowColor);
+      dc->Draw3dRect(&gutter, gutterColor, gutterColor);
+    }
   } else {
     SelectionGuard keepPen(*dc, windowPen);
     dc->FillRect(&itemRect, &selectionBrush);
@@ -150,8 +157,9 @@ BOOL FlatItemPainter::Paint(DRAWITEMSTRUCT* drawItem) const {
       if (facts.ListUsable()) {
         if (facts.hasVariants && !facts.checked) {
           // Hovered: the picture lifted one pixel up and left over its shadow.
-          facts.list->Draw(dc, facts.shadowIndex, Moved(picture, 1, 1), ILD_TRANSPARENT);
-          facts.list->Draw(dc, facts.index, Moved(picture, -1, -1), ILD_TRANSPARENT);
+          MenuPictures(m_settings, m_facts)
+              .PaintLiftedPicture(dc, picture.x, picture.y, facts.list, facts.index,
+                                  facts.shadowIndex, selectionColor, cell);
         } else {
           facts.list->Draw(dc, facts.index, picture, ILD_TRANSPARENT);
         }

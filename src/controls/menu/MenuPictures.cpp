@@ -142,7 +142,7 @@ int MenuPictures::AddSharedImage(CImageList* list, int index, UINT id) const {
     return -1;
   }
   // Slots change from here on: greyed pictures made from them are stale.
-  DisabledPictures().Clear();
+  PicturePatches().Clear();
 
   const bool variants = m_look.flatDrawing && MenuEnvironment::s_imageEffects;
   CBitmap faded;
@@ -216,8 +216,8 @@ BOOL MenuPictures::HasImageVariants(int k) {
   return s_imageCommandIds.GetAt(k + 1) == id && s_imageCommandIds.GetAt(k + 2) == id;
 }
 
-DisabledPictureCache& MenuPictures::DisabledPictures() {
-  static DisabledPictureCache cache;
+PicturePatchCache& MenuPictures::PicturePatches() {
+  static PicturePatchCache cache;
   return cache;
 }
 
@@ -240,14 +240,43 @@ void MenuPictures::PaintDisabledPicture(CDC* dc, int x, int y, CImageList* list,
     paint(dc, x, y);
     return;
   }
-  DisabledPictureCache::Key key;
+  PicturePatchCache::Key key;
   key.list = list->m_hImageList;
   key.index = index;
   key.width = width;
   key.height = height;
   key.dibStyle = m_settings.disabledStyle != FALSE;
   key.background = background;
-  DisabledPictures().Draw(dc, x, y, key, paint);
+  PicturePatches().Draw(dc, x, y, key, paint);
+}
+
+void MenuPictures::PaintLiftedPicture(CDC* dc, int x, int y, CImageList* list, int index,
+                                      int shadowIndex, COLORREF background,
+                                      const RECT& filled) const {
+  if (list == nullptr) {
+    return;
+  }
+  // (left, top) is the patch's corner: one pixel up and left of (x, y).
+  const auto paint = [&](CDC* target, int left, int top) {
+    list->Draw(target, shadowIndex, POINT{left + 2, top + 2}, ILD_TRANSPARENT);
+    list->Draw(target, index, POINT{left, top}, ILD_TRANSPARENT);
+  };
+  PicturePatchCache::Key key;
+  key.kind = PicturePatchCache::Kind::Lifted;
+  key.list = list->m_hImageList;
+  key.index = index;
+  key.shadowIndex = shadowIndex;
+  key.width = m_settings.imageWidth;
+  key.height = m_settings.imageHeight;
+  key.background = background;
+  const SIZE size = PicturePatchCache::PatchSize(key);
+  const bool inside = x - 1 >= filled.left && y - 1 >= filled.top &&
+                      x - 1 + size.cx <= filled.right && y - 1 + size.cy <= filled.bottom;
+  if (!inside || list->m_hImageList != s_sharedImages.m_hImageList) {
+    paint(dc, x - 1, y - 1);
+    return;
+  }
+  PicturePatches().Draw(dc, x - 1, y - 1, key, paint);
 }
 
 BOOL MenuPictures::IconToBitmap(CDC* dc, CImageList* list, int index, CBitmap* bitmap) const {

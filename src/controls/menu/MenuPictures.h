@@ -2,9 +2,9 @@
 
 #include <windows.h>
 
-#include "controls/menu/DisabledPictureCache.h"
 #include "controls/menu/MenuLookFacts.h"
 #include "controls/menu/MenuSettings.h"
+#include "controls/menu/PicturePatchCache.h"
 #include "framework/CDWordArray.h"
 #include "framework/CImageList.h"
 
@@ -24,10 +24,10 @@ class MenuPictures {
   static CImageList s_sharedImages;      // pictures by command
   static CDWordArray s_imageCommandIds;  // command of each shared picture
 
-  // The greyed pictures of disabled items, made once per picture, size,
-  // style and background. Class-wide like the shared list: emptied when a
-  // shared picture is added or replaced, freed at exit.
-  static DisabledPictureCache& DisabledPictures();
+  // The greyed pictures of disabled items and the lifted pictures of hovered
+  // ones, made once per picture, size, style and background. Class-wide like the shared list:
+  // emptied when a shared picture is added or replaced, freed at exit.
+  static PicturePatchCache& PicturePatches();
 
   MenuPictures(const MenuSettings& settings, const MenuLookFacts& look);
 
@@ -37,6 +37,12 @@ class MenuPictures {
   // list's (an item's own list may change behind the menu's back).
   void PaintDisabledPicture(CDC* dc, int x, int y, CImageList* list, int index,
                             COLORREF background) const;
+  // Draws picture index of list hovered: lifted to one pixel up and left of
+  // (x, y), over its shadow (shadowIndex) one pixel down and right of it. From
+  // the cache when the picture is the shared list's and the patch lies inside
+  // filled, the area already filled with background; else straight onto dc.
+  void PaintLiftedPicture(CDC* dc, int x, int y, CImageList* list, int index, int shadowIndex,
+                          COLORREF background, const RECT& filled) const;
 
   // The shared picture of command id from toolbar toolbarId: its index in
   // s_sharedImages, or -1 when the toolbar does not list the command or its

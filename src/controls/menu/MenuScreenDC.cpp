@@ -19,5 +19,7 @@ HWND MenuScreenDC::ScreenWindow() {
   if (main != nullptr && main->m_hWnd != nullptr) {
     return main->m_hWnd;
   }
-  return ::GetDesktopWindow();
+  // The screen's DC, which is the desktop window's: asked for without a
+  // window, as some systems answer that much faster.
+  return nullptr;
 }

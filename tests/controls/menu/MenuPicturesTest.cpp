@@ -7,7 +7,7 @@
 #include "MenuTestResources.h"
 #include "MenuTestSupport.h"
 #include "controls/menu/ColorBlend.h"
-#include "controls/menu/DisabledPictureCache.h"
+#include "controls/menu/PicturePatchCache.h"
 #include "controls/menu/MenuItemData.h"
 #include "controls/menu/MenuPictures.h"
 #include "controls/menu/TrellMenu.h"
@@ -332,7 +332,7 @@ TEST_F(MenuPicturesTest, GreyedPicturesAreKeptUntilTheSharedPictureChanges) {
   const int a = AppendPicture(ID_CMD_RED, IDT_SYSCOLOR_TOOLBAR);
   ASSERT_GE(a, 0);
   auto* record = static_cast<MenuItemData*>(m_menu.m_items.GetAt(0));
-  DisabledPictureCache& cache = MenuPictures::DisabledPictures();
+  PicturePatchCache& cache = MenuPictures::PicturePatches();
   const auto draw = [&] {
     PixelSurface surface(120, 22, kMagenta);
     DRAWITEMSTRUCT d{};
@@ -372,7 +372,54 @@ TEST_F(MenuPicturesTest, GreyedPicturesAreKeptUntilTheSharedPictureChanges) {
   EXPECT_EQ(replaced, draw());
 }
 
-TEST(DisabledPictureCacheTest, HoldsABoundedNumberOfPatchesAndFreesThemWithItself) {
+// The flat look keeps a hovered shared picture as one patch: what it puts on
+// the item is the picture composed afresh, lifted over its shadow on the
+// selection colour, and the patch is made once.
+TEST_F(MenuPicturesTest, AKeptHoveredPictureIsThePictureOverItsShadow) {
+  if (!m_flat) {
+    GTEST_SKIP() << "only the flat look lifts a hovered picture";
+  }
+  const int k = AppendPicture(ID_CMD_RED, IDT_SYSCOLOR_TOOLBAR);
+  ASSERT_TRUE(TrellMenu::HasImageVariants(k));
+  PicturePatchCache& cache = MenuPictures::PicturePatches();
+  cache.Clear();
+  const auto draw = [&] {
+    PixelSurface surface(120, 22, kMagenta);
+    DRAWITEMSTRUCT d{};
+    d.CtlType = ODT_MENU;
+    d.itemID = ID_CMD_RED;
+    d.itemState = ODS_SELECTED;
+    d.hwndItem = reinterpret_cast<HWND>(m_menu.m_hMenu);
+    d.hDC = surface.hdc();
+    d.rcItem = RECT{0, 0, 120, 22};
+    d.itemData = reinterpret_cast<ULONG_PTR>(m_menu.m_items.GetAt(0));
+    m_menu.DrawItem(&d);
+    return Pixels(surface, 120, 22);
+  };
+  const std::vector<COLORREF> drawn = draw();
+  EXPECT_EQ(1u, cache.Size());
+  EXPECT_EQ(drawn, draw());
+  EXPECT_EQ(1u, cache.Size());
+
+  // The 16 x 15 picture sits at (4, 4) of the 23-pixel gutter: lifted to
+  // (3, 3), its shadow at (5, 5), on the cell's colour.
+  const COLORREF selection = drawn[2 * 120 + 2];
+  PixelSurface fresh(18, 17, selection);
+  ImageList_Draw(TrellMenu::s_sharedImages.GetSafeHandle(), k + 2, fresh.hdc(), 2, 2,
+                 ILD_TRANSPARENT);
+  ImageList_Draw(TrellMenu::s_sharedImages.GetSafeHandle(), k, fresh.hdc(), 0, 0,
+                 ILD_TRANSPARENT);
+  int lifted = 0;
+  for (int y = 0; y < 17; ++y) {
+    for (int x = 0; x < 18; ++x) {
+      ASSERT_EQ(fresh.Pixel(x, y), drawn[(y + 3) * 120 + x + 3]) << x << "," << y;
+      lifted += fresh.Pixel(x, y) != selection ? 1 : 0;
+    }
+  }
+  EXPECT_GT(lifted, 0);
+}
+
+TEST(PicturePatchCacheTest, HoldsABoundedNumberOfPatchesAndFreesThemWithItself) {
   PixelSurface surface(40, 40, kMagenta);
   const std::size_t objects = CGdiObject::LiveObjectCount();
   int painted = 0;
@@ -381,23 +428,23 @@ TEST(DisabledPictureCacheTest, HoldsABoundedNumberOfPatchesAndFreesThemWithItsel
     dc->FillSolidRect(x, y, 4, 4, kRed);
   };
   {
-    DisabledPictureCache cache;
-    DisabledPictureCache::Key key;
+    PicturePatchCache cache;
+    PicturePatchCache::Key key;
     key.width = 16;
     key.height = 15;
-    for (int i = 0; i < static_cast<int>(DisabledPictureCache::kCapacity) + 5; ++i) {
+    for (int i = 0; i < static_cast<int>(PicturePatchCache::kCapacity) + 5; ++i) {
       key.index = i;
       cache.Draw(surface.dc(), 0, 0, key, paint);
       cache.Draw(surface.dc(), 0, 0, key, paint);  // the second time from the cache
     }
-    EXPECT_EQ(static_cast<int>(DisabledPictureCache::kCapacity) + 5, painted);
+    EXPECT_EQ(static_cast<int>(PicturePatchCache::kCapacity) + 5, painted);
     EXPECT_EQ(kRed, surface.Pixel(3, 3));
-    EXPECT_EQ(DisabledPictureCache::kCapacity, cache.Size());
-    EXPECT_EQ(objects + DisabledPictureCache::kCapacity, CGdiObject::LiveObjectCount());
+    EXPECT_EQ(PicturePatchCache::kCapacity, cache.Size());
+    EXPECT_EQ(objects + PicturePatchCache::kCapacity, CGdiObject::LiveObjectCount());
     // The oldest was dropped: drawn again, it is made again.
     key.index = 0;
     cache.Draw(surface.dc(), 0, 0, key, paint);
-    EXPECT_EQ(static_cast<int>(DisabledPictureCache::kCapacity) + 6, painted);
+    EXPECT_EQ(static_cast<int>(PicturePatchCache::kCapacity) + 6, painted);
   }
   EXPECT_EQ(objects, CGdiObject::LiveObjectCount());
 }

@@ -1,14 +1,15 @@
-#include "controls/menu/DisabledPictureCache.h"
+#include "controls/menu/PicturePatchCache.h"
 
 #include "framework/CDC.h"
 #include "framework/SelectionGuard.h"
 
-bool DisabledPictureCache::Key::operator==(const Key& other) const {
-  return list == other.list && index == other.index && width == other.width &&
-         height == other.height && dibStyle == other.dibStyle && background == other.background;
+bool PicturePatchCache::Key::operator==(const Key& other) const {
+  return kind == other.kind && list == other.list && index == other.index &&
+         shadowIndex == other.shadowIndex && width == other.width && height == other.height &&
+         dibStyle == other.dibStyle && background == other.background;
 }
 
-void DisabledPictureCache::CheckColours() {
+void PicturePatchCache::CheckColours() {
   // The colours greyed pictures are made from: the face a picture is drawn
   // on before it is greyed, and the two embossing colours.
   const COLORREF now[3] = {GetSysColor(COLOR_BTNFACE), GetSysColor(COLOR_BTNHIGHLIGHT),
@@ -21,15 +22,21 @@ void DisabledPictureCache::CheckColours() {
   }
 }
 
-void DisabledPictureCache::Clear() { m_entries.clear(); }
+SIZE PicturePatchCache::PatchSize(const Key& key) {
+  const int margin = key.kind == Kind::Lifted ? 2 : 1;
+  return SIZE{key.width + margin, key.height + margin};
+}
 
-void DisabledPictureCache::Draw(CDC* dc, int x, int y, const Key& key, const Painter& paint) {
+void PicturePatchCache::Clear() { m_entries.clear(); }
+
+void PicturePatchCache::Draw(CDC* dc, int x, int y, const Key& key, const Painter& paint) {
   if (dc == nullptr) {
     return;
   }
   CheckColours();
-  const int width = key.width + 1;
-  const int height = key.height + 1;
+  const SIZE size = PatchSize(key);
+  const int width = size.cx;
+  const int height = size.cy;
   CDC patchDC;
   if (!patchDC.CreateCompatibleDC(dc)) {
     paint(dc, x, y);
