@@ -7,9 +7,9 @@
 #include "MenuTestResources.h"
 #include "MenuTestSupport.h"
 #include "controls/menu/ColorBlend.h"
-#include "controls/menu/PicturePatchCache.h"
 #include "controls/menu/MenuItemData.h"
 #include "controls/menu/MenuPictures.h"
+#include "controls/menu/PicturePatchCache.h"
 #include "controls/menu/TrellMenu.h"
 #include "framework/CBitmap.h"
 #include "framework/CBrush.h"
@@ -407,8 +407,7 @@ TEST_F(MenuPicturesTest, AKeptHoveredPictureIsThePictureOverItsShadow) {
   PixelSurface fresh(18, 17, selection);
   ImageList_Draw(TrellMenu::s_sharedImages.GetSafeHandle(), k + 2, fresh.hdc(), 2, 2,
                  ILD_TRANSPARENT);
-  ImageList_Draw(TrellMenu::s_sharedImages.GetSafeHandle(), k, fresh.hdc(), 0, 0,
-                 ILD_TRANSPARENT);
+  ImageList_Draw(TrellMenu::s_sharedImages.GetSafeHandle(), k, fresh.hdc(), 0, 0, ILD_TRANSPARENT);
   int lifted = 0;
   for (int y = 0; y < 17; ++y) {
     for (int x = 0; x < 18; ++x) {
