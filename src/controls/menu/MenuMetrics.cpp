@@ -11,13 +11,8 @@ struct Metrics {
   int menuBarHeight = 0;
 };
 
-Metrics& Kept() {
-  static Metrics metrics;
-  return metrics;
-}
-
 Metrics& Current() {
-  Metrics& metrics = Kept();
+  static Metrics metrics;
   const unsigned now = AfxSystemSettingsGeneration();
   if (metrics.generation != now) {
     NONCLIENTMETRICSA read{};
@@ -36,9 +31,3 @@ Metrics& Current() {
 HFONT MenuMetrics::Font() { return Current().font.get(); }
 
 int MenuMetrics::MenuBarHeight() { return Current().menuBarHeight; }
-
-void MenuMetrics::Forget() {
-  Metrics& metrics = Kept();
-  metrics.font.reset();
-  metrics.generation = 0;
-}

@@ -15,6 +15,4 @@ class MenuMetrics {
   // kept by the caller.
   static HFONT Font();
   static int MenuBarHeight();
-  // Frees the font; the next call reads everything again.
-  static void Forget();
 };

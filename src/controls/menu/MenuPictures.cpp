@@ -141,7 +141,7 @@ int MenuPictures::AddSharedImage(CImageList* list, int index, UINT id) const {
   if (icon.get() == nullptr) {
     return -1;
   }
-  // Slots change from here on: greyed pictures made from them are stale.
+  // Slots change from here on: pictures kept from them are stale.
   PicturePatches().Clear();
 
   const bool variants = m_look.flatDrawing && MenuEnvironment::s_imageEffects;
