@@ -29,7 +29,7 @@ HDC OffscreenSurface::Lend(HDC target, int width, int height) {
     return nullptr;
   }
   if (depth != m_depth) {
-    Free();
+    Discard();
   }
   if (!m_dc) {
     m_dc.reset(::CreateCompatibleDC(target));
@@ -49,7 +49,7 @@ HDC OffscreenSurface::Lend(HDC target, int width, int height) {
       return nullptr;
     }
     if (m_previousBitmap == nullptr) {
-      m_previousBitmap = previous;  // the DC's own first bitmap, put back at Free
+      m_previousBitmap = previous;  // the DC's own first bitmap, put back at Discard
     }
     m_bitmap = std::move(bitmap);  // the smaller bitmap, no longer selected, goes
     m_width = newWidth;
@@ -70,7 +70,7 @@ void OffscreenSurface::Return() {
   m_savedState = 0;
 }
 
-void OffscreenSurface::Free() {
+void OffscreenSurface::Discard() {
   Return();
   if (m_dc && m_previousBitmap != nullptr) {
     ::SelectObject(m_dc.get(), m_previousBitmap);

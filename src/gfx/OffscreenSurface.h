@@ -23,7 +23,7 @@ class OffscreenSurface {
   OffscreenSurface() = default;
   OffscreenSurface(const OffscreenSurface&) = delete;
   OffscreenSurface& operator=(const OffscreenSurface&) = delete;
-  ~OffscreenSurface() { Free(); }
+  ~OffscreenSurface() { Discard(); }
 
   // The DC to compose an area of width x height for target on, its state
   // saved; null when none can be lent (the caller then makes its own). Every
@@ -31,7 +31,7 @@ class OffscreenSurface {
   HDC Lend(HDC target, int width, int height);
   void Return();
   // Frees the DC and the bitmap; the next Lend makes them again.
-  void Free();
+  void Discard();
 
  private:
   UniqueMemoryDC m_dc;

@@ -258,6 +258,6 @@ TEST(MemoryDC, OnALentSurfaceComposesExactlyAsOnItsOwn) {
     MemoryDC mem(&mono, RECT{0, 0, 1, 1}, surface);
     EXPECT_NE(mem.m_hDC, lentHandle);
   }
-  surface.Free();
+  surface.Discard();
   EXPECT_EQ(::GetObjectType(lentHandle), 0u);
 }
