@@ -326,26 +326,29 @@ std::vector<COLORREF> Pixels(const PixelSurface& surface, int width, int height)
   return pixels;
 }
 
+// Every pixel of the first item of menu, command id, drawn 120 x 22 in state
+// on magenta.
+std::vector<COLORREF> DrawFirstItem(TrellMenu& menu, UINT id, UINT state) {
+  PixelSurface surface(120, 22, kMagenta);
+  DRAWITEMSTRUCT d{};
+  d.CtlType = ODT_MENU;
+  d.itemID = id;
+  d.itemState = state;
+  d.hwndItem = reinterpret_cast<HWND>(menu.m_hMenu);
+  d.hDC = surface.hdc();
+  d.rcItem = RECT{0, 0, 120, 22};
+  d.itemData = reinterpret_cast<ULONG_PTR>(menu.m_items.GetAt(0));
+  menu.DrawItem(&d);
+  return Pixels(surface, 120, 22);
+}
+
 }  // namespace
 
 TEST_F(MenuPicturesTest, GreyedPicturesAreKeptUntilTheSharedPictureChanges) {
   const int a = AppendPicture(ID_CMD_RED, IDT_SYSCOLOR_TOOLBAR);
   ASSERT_GE(a, 0);
-  auto* record = static_cast<MenuItemData*>(m_menu.m_items.GetAt(0));
   PicturePatchCache& cache = MenuPictures::PicturePatches();
-  const auto draw = [&] {
-    PixelSurface surface(120, 22, kMagenta);
-    DRAWITEMSTRUCT d{};
-    d.CtlType = ODT_MENU;
-    d.itemID = ID_CMD_RED;
-    d.itemState = ODS_GRAYED;
-    d.hwndItem = reinterpret_cast<HWND>(m_menu.m_hMenu);
-    d.hDC = surface.hdc();
-    d.rcItem = RECT{0, 0, 120, 22};
-    d.itemData = reinterpret_cast<ULONG_PTR>(record);
-    m_menu.DrawItem(&d);
-    return Pixels(surface, 120, 22);
-  };
+  const auto draw = [&] { return DrawFirstItem(m_menu, ID_CMD_RED, ODS_GRAYED); };
   const std::vector<COLORREF> first = draw();
   EXPECT_EQ(1u, cache.Size());
   EXPECT_EQ(first, draw());
@@ -383,19 +386,7 @@ TEST_F(MenuPicturesTest, AKeptHoveredPictureIsThePictureOverItsShadow) {
   ASSERT_TRUE(TrellMenu::HasImageVariants(k));
   PicturePatchCache& cache = MenuPictures::PicturePatches();
   cache.Clear();
-  const auto draw = [&] {
-    PixelSurface surface(120, 22, kMagenta);
-    DRAWITEMSTRUCT d{};
-    d.CtlType = ODT_MENU;
-    d.itemID = ID_CMD_RED;
-    d.itemState = ODS_SELECTED;
-    d.hwndItem = reinterpret_cast<HWND>(m_menu.m_hMenu);
-    d.hDC = surface.hdc();
-    d.rcItem = RECT{0, 0, 120, 22};
-    d.itemData = reinterpret_cast<ULONG_PTR>(m_menu.m_items.GetAt(0));
-    m_menu.DrawItem(&d);
-    return Pixels(surface, 120, 22);
-  };
+  const auto draw = [&] { return DrawFirstItem(m_menu, ID_CMD_RED, ODS_SELECTED); };
   const std::vector<COLORREF> drawn = draw();
   EXPECT_EQ(1u, cache.Size());
   EXPECT_EQ(drawn, draw());
