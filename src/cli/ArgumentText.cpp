@@ -74,11 +74,30 @@ bool IsPrintable(char c) {
 
 }  // namespace
 
-bool IsPrintableAscii(const std::string& text) {
+bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
+
+std::string TrimLeft(const std::string& text) {
+  std::string::size_type begin = 0;
+  while (begin < text.size() && IsBlank(text[begin])) ++begin;
+  return text.substr(begin);
+}
+
+std::string TrimRight(const std::string& text) {
+  std::string::size_type end = text.size();
+  while (end > 0 && IsBlank(text[end - 1])) --end;
+  return text.substr(0, end);
+}
+
+std::string TrimBlanks(const std::string& text) { return TrimLeft(TrimRight(text)); }
+
+std::string WithCrLf(const std::string& text) {
+  std::string out;
+  out.reserve(text.size() + text.size() / 16);
   for (char c : text) {
-    if (!IsPrintable(c)) return false;
+    if (c == '\n') out += '\r';
+    out += c;
   }
-  return true;
+  return out;
 }
 
 std::string EscapedText(const std::string& text) {
@@ -152,4 +171,13 @@ int HexDigitValue(char c) {
   if (c >= 'a' && c <= 'f') return c - 'a' + 10;
   if (c >= 'A' && c <= 'F') return c - 'A' + 10;
   return -1;
+}
+
+std::string Utf8FromUtf16Le(const std::string& bytes) {
+  std::u16string wide;
+  for (std::size_t i = 0; i + 1 < bytes.size(); i += 2) {
+    wide += static_cast<char16_t>(static_cast<unsigned char>(bytes[i]) |
+                                  static_cast<unsigned char>(bytes[i + 1]) << 8);
+  }
+  return Utf8FromUtf16(wide.c_str());
 }

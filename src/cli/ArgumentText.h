@@ -17,8 +17,14 @@ std::string LowerAscii(std::string text);
 // The value of a hexadecimal digit (either case), or -1 for any other byte.
 int HexDigitValue(char c);
 
-// Whether every byte is printable ASCII, space to tilde.
-bool IsPrintableAscii(const std::string& text);
+// Spaces, tabs and line ends: what TrimBlanks removes and words are split at.
+bool IsBlank(char c);
+std::string TrimLeft(const std::string& text);
+std::string TrimRight(const std::string& text);
+std::string TrimBlanks(const std::string& text);
+
+// The text with a carriage return before each line feed (Windows line ends).
+std::string WithCrLf(const std::string& text);
 
 // The text as one line of a message, without quotes: line feeds, tabs and
 // other control characters escaped (\n, \t, \x1b), characters beyond ASCII as
@@ -39,3 +45,6 @@ bool CheckArgumentText(const std::string& text, std::size_t position, std::strin
 // An unpaired surrogate is kept as its own three bytes, so that the argument
 // check names it.
 std::string Utf8FromUtf16(const char16_t* text);
+// UTF-16LE bytes (a registry string, a Unicode .reg file after its byte-order
+// mark) as UTF-8, up to the first zero character.
+std::string Utf8FromUtf16Le(const std::string& bytes);

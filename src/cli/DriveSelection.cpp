@@ -26,11 +26,7 @@ bool DriveSelection::Add(const std::string& word, std::string& error) {
     std::string::size_type comma = word.find(',', start);
     if (comma == std::string::npos) comma = word.size();
     // Spaces around a piece are allowed: "C, D" reaches us as one word.
-    std::string::size_type first = start;
-    std::string::size_type last = comma;
-    while (first < last && word[first] == ' ') ++first;
-    while (last > first && word[last - 1] == ' ') --last;
-    const std::string piece = word.substr(first, last - first);
+    const std::string piece = TrimBlanks(word.substr(start, comma - start));
     if (!piece.empty() && !AddPiece(piece, selected, error)) return false;
     named = named || !piece.empty();
     start = comma + 1;

@@ -34,11 +34,20 @@ bool WriteOne(const std::string& path, const std::string& text, std::string& err
   return ok;
 }
 
-bool MoveIntoPlace(const std::string& from, const std::string& to) {
+bool MoveIntoPlace(const std::string& from, const std::string& to, std::string& error) {
 #ifdef _WIN32
-  return MoveFileExA(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING) != 0;
+  if (MoveFileExA(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING)) {
+    return true;
+  }
+  error = "cannot replace " + QuotedText(to) + " (Windows error " + std::to_string(GetLastError()) +
+          ")";
+  return false;
 #else
-  return std::rename(from.c_str(), to.c_str()) == 0;
+  if (std::rename(from.c_str(), to.c_str()) == 0) {
+    return true;
+  }
+  error = Failure("replace", to, errno);
+  return false;
 #endif
 }
 
@@ -76,10 +85,7 @@ bool WriteFiles(const std::vector<std::pair<std::string, std::string>>& files, s
     if (!ok) break;
   }
   for (std::size_t i = 0; ok && i < files.size(); ++i) {
-    if (!MoveIntoPlace(written[i], files[i].first)) {
-      error = Failure("replace", files[i].first, errno != 0 ? errno : EACCES);
-      ok = false;
-    }
+    ok = MoveIntoPlace(written[i], files[i].first, error);
   }
   if (!ok) {
     for (const std::string& temporary : written) std::remove(temporary.c_str());

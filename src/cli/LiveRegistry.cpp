@@ -7,8 +7,6 @@
 
 namespace {
 
-const wchar_t kPolicyKey[] = L"Software\\Microsoft\\Windows\\CurrentVersion\\Policies\\Explorer";
-
 // Whether the registry has a single view: a 32-bit program on 32-bit Windows
 // (IsWow64Process missing, as on Windows 2000, or answering no).
 bool HasOneViewOnly() {
@@ -42,9 +40,9 @@ class RegistryKey {
   // Where a 64-bit view exists, a failure is reported, never hidden by a read
   // of the redirected 32-bit view.
   LONG Open(HKEY hive) {
-    LONG result = RegOpenKeyExW(hive, kPolicyKey, 0, KEY_QUERY_VALUE | KEY_WOW64_64KEY, &m_key);
+    LONG result = RegOpenKeyExA(hive, kPolicyKeyPath, 0, KEY_QUERY_VALUE | KEY_WOW64_64KEY, &m_key);
     if (result != ERROR_SUCCESS && result != ERROR_FILE_NOT_FOUND && HasOneViewOnly()) {
-      result = RegOpenKeyExW(hive, kPolicyKey, 0, KEY_QUERY_VALUE, &m_key);
+      result = RegOpenKeyExA(hive, kPolicyKeyPath, 0, KEY_QUERY_VALUE, &m_key);
     }
     if (result != ERROR_SUCCESS) m_key = nullptr;
     return result;
@@ -89,12 +87,7 @@ PolicyValue ReadValue(HKEY key, const wchar_t* name) {
     value.type = type;
     value.data = data;
     if (type == REG_SZ || type == REG_EXPAND_SZ) {
-      std::u16string text;
-      for (std::size_t i = 0; i + 1 < data.size(); i += 2) {
-        text += static_cast<char16_t>(static_cast<unsigned char>(data[i]) |
-                                      static_cast<unsigned char>(data[i + 1]) << 8);
-      }
-      value.data = Utf8FromUtf16(text.c_str());
+      value.data = Utf8FromUtf16Le(data);
     }
   }
   return value;

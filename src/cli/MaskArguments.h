@@ -40,8 +40,6 @@ class MaskArguments {
   // Whether the action was given (keep, hide, decode) or inferred from a bare
   // value.
   bool ActionGiven() const { return m_actionGiven; }
-  // Whether --format was given.
-  bool FormatGiven() const { return m_formatGiven; }
   // show --from FILE: the registry export to read; empty for the live registry.
   const std::string& FromFile() const { return m_fromFile; }
   // template: the --choice arguments, LABEL=DRIVES, in order, and --out DIR.

@@ -8,16 +8,6 @@
 
 namespace {
 
-bool IsSpace(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
-
-std::string Trim(const std::string& text) {
-  std::string::size_type begin = 0;
-  std::string::size_type end = text.size();
-  while (begin < end && IsSpace(text[begin])) ++begin;
-  while (end > begin && IsSpace(text[end - 1])) --end;
-  return text.substr(begin, end - begin);
-}
-
 bool StartsWithNoCase(const std::string& text, const std::string& prefix) {
   return text.size() >= prefix.size() && LowerAscii(text.substr(0, prefix.size())) == prefix;
 }
@@ -26,7 +16,7 @@ std::vector<std::string> SplitWords(const std::string& text) {
   std::vector<std::string> words;
   std::string current;
   for (char c : text) {
-    if (IsSpace(c)) {
+    if (IsBlank(c)) {
       if (!current.empty()) words.push_back(current);
       current.clear();
     } else {
@@ -97,17 +87,17 @@ bool ParseRegLine(const std::string& line, std::uint64_t& value, std::string& na
       return false;
     }
     written = line.substr(1, close - 1);
-    rest = Trim(line.substr(close + 1));
+    rest = TrimBlanks(line.substr(close + 1));
   } else {
     const std::string::size_type equals = line.find('=');
-    written = Trim(line.substr(0, equals));
+    written = TrimBlanks(line.substr(0, equals));
     rest = line.substr(equals);
   }
   if (rest.empty() || rest[0] != '=') {
     error = QuotedText(line) + expected;
     return false;
   }
-  rest = Trim(rest.substr(1));
+  rest = TrimBlanks(rest.substr(1));
   if (!StartsWithNoCase(rest, "dword:")) {
     error = QuotedText(line) + " does not hold a dword; expected \"NoDrives\"=dword:03fffff3";
     return false;
@@ -119,7 +109,7 @@ bool ParseRegLine(const std::string& line, std::uint64_t& value, std::string& na
 // [NAME !!x] VALUE NUMERIC n
 bool ParseAdmLine(const std::string& line, std::string::size_type at, std::uint64_t& value,
                   std::string& error) {
-  const std::string number = Trim(line.substr(at + 13));
+  const std::string number = TrimBlanks(line.substr(at + 13));
   if (number.empty()) {
     error = QuotedText(line) + " has no number after VALUE NUMERIC";
     return false;
@@ -162,7 +152,7 @@ bool ParseAdmxElement(const std::string& line, std::uint64_t& value, std::string
 
 bool MaskValueParser::Parse(const std::string& text, std::uint32_t& mask, std::string& valueName,
                             std::string& error) {
-  const std::string line = Trim(text);
+  const std::string line = TrimBlanks(text);
   if (line.empty()) {
     error = "no value given; " + std::string(kForms);
     return false;

@@ -2,11 +2,11 @@
 
 #include <vector>
 
+#include "cli/PolicyValues.h"
 #include "cli/StockChoice.h"
 
 namespace {
 
-const char kKeyPath[] = "Software\\Microsoft\\Windows\\CurrentVersion\\Policies\\Explorer";
 const char kNoDrivesEffect[] = "hides these drives in Explorer and the file dialogs";
 const char kNoViewOnDriveEffect[] = "prevents opening these drives in Explorer";
 const char kLogOn[] = "Explorer reads the values when it starts: log off and on again afterwards.";
@@ -53,7 +53,7 @@ std::string PolicyFormatter::Format(const OutputOptions& options) const {
     case OutputFormat::Admx:
       return Admx(options);
     case OutputFormat::Plain:
-    case OutputFormat::AdmFile:  // whole template files: TemplateFiles
+    case OutputFormat::AdmFile:  // whole template files: PolicyTemplate
       break;
   }
   return Plain(options);
@@ -112,9 +112,14 @@ std::string PolicyFormatter::Label() const {
 }
 
 std::string PolicyFormatter::Summary() const {
-  if (m_mask == 0) return "hides no drive; every drive stays visible";
-  if (m_mask == kAllDrivesMask) return "hides every drive, A to Z";
-  return "hides " + CompactList(true, false) + "; leaves " + CompactList(false, false) + " visible";
+  return Sentence("hides", "; every drive stays visible", ", A to Z", " visible");
+}
+
+std::string PolicyFormatter::Sentence(const std::string& verb, const char* none, const char* every,
+                                      const char* left) const {
+  if (m_mask == 0) return verb + " no drive" + none;
+  if (m_mask == kAllDrivesMask) return verb + " every drive" + every;
+  return verb + " " + CompactList(true, false) + "; leaves " + CompactList(false, false) + left;
 }
 
 std::string PolicyFormatter::RegDwordDigits() const {
@@ -148,7 +153,8 @@ std::string PolicyFormatter::Plain(const OutputOptions& options) const {
   out += "  " + Pad("0x" + hex, 16) + "how reg query shows it; regedit shows 0x" +
          RegDwordDigits() + " (" + decimal + ")\n";
 
-  out += "\n" + Pad("Registry key:", column) + HiveLongName(options.hive) + "\\" + kKeyPath + "\n";
+  out += "\n" + Pad("Registry key:", column) + HiveLongName(options.hive) + "\\" + kPolicyKeyPath +
+         "\n";
   for (const std::string& name : ValueNames(options)) {
     out += "  " + Pad(name, column - 2) + "REG_DWORD: " + Effect(name) + "\n";
   }
@@ -177,7 +183,7 @@ std::string PolicyFormatter::RegFile(const OutputOptions& options) const {
         "administrator.\n";
   }
   out += std::string("; ") + kLogOn + "\n\n";
-  out += "[" + HiveLongName(options.hive) + "\\" + kKeyPath + "]\n";
+  out += "[" + HiveLongName(options.hive) + "\\" + kPolicyKeyPath + "]\n";
   for (const std::string& name : ValueNames(options)) {
     out += "\"" + name + "\"=dword:" + RegDwordDigits() + "\n";
   }
@@ -195,7 +201,7 @@ std::string PolicyFormatter::RegAdd(const OutputOptions& options) const {
   }
   out += std::string("rem ") + kLogOn + "\n";
   for (const std::string& name : ValueNames(options)) {
-    out += "reg add \"" + HiveShortName(options.hive) + "\\" + kKeyPath + "\" /v " + name +
+    out += "reg add \"" + HiveShortName(options.hive) + "\\" + kPolicyKeyPath + "\" /v " + name +
            " /t REG_DWORD /d " + FormatMaskDecimal(m_mask) + " /f\n";
   }
   return out;
@@ -212,7 +218,7 @@ std::string PolicyFormatter::PowerShell(const OutputOptions& options) const {
   out += std::string("# ") + kLogOn + "\n";
   // The key is created only when missing: New-Item -Force on an existing
   // registry key would replace it and lose its other values.
-  out += "$key = '" + HiveShortName(options.hive) + ":\\" + kKeyPath +
+  out += "$key = '" + HiveShortName(options.hive) + ":\\" + kPolicyKeyPath +
          "'; if (-not (Test-Path $key)) { New-Item -Path $key -Force | Out-Null }";
   for (const std::string& name : ValueNames(options)) {
     out += "; New-ItemProperty -Path $key -Name '" + name + "' -PropertyType DWord -Value " +

@@ -28,6 +28,10 @@ class PolicyFormatter {
   std::string Label() const;
   // "hides A, B, E-Z; leaves C, D visible".
   std::string Summary() const;
+  // What the mask does to the drives with verb: "<verb> no drive<none>",
+  // "<verb> every drive<every>", or "<verb> A, B, E-Z; leaves C, D<left>".
+  std::string Sentence(const std::string& verb, const char* none, const char* every,
+                       const char* left) const;
   // The 8 hex digits of a .reg dword, "03fffff3".
   std::string RegDwordDigits() const;
 

@@ -41,16 +41,8 @@ std::string Hex8(std::uint32_t value) {
 std::string Effect(PolicyName name, std::uint32_t mask) {
   const bool hides = name == PolicyName::NoDrives;
   const std::string verb = hides ? "hides" : "blocks";
-  const PolicyFormatter drives(mask & kAllDrivesMask);
-  std::string text;
-  if ((mask & kAllDrivesMask) == 0) {
-    text = verb + " no drive";
-  } else if ((mask & kAllDrivesMask) == kAllDrivesMask) {
-    text = verb + " every drive, A to Z";
-  } else {
-    text = verb + " " + drives.CompactList(true, false) + "; leaves " +
-           drives.CompactList(false, false) + (hides ? " visible" : " open");
-  }
+  std::string text = PolicyFormatter(mask & kAllDrivesMask)
+                         .Sentence(verb, "", ", A to Z", hides ? " visible" : " open");
   if ((mask & ~kAllDrivesMask) != 0) {
     text +=
         "; " + MaskValueParser::DescribeBitsAboveZ(mask) + " lie above Z: and stand for no drive";
@@ -154,7 +146,7 @@ bool PolicyReport::ReadsAsMask(const PolicyValue& value, std::uint32_t& mask) {
 
 std::string PolicyReport::Explain(const PolicyValues& values, const std::string& source) {
   std::string out = "Explorer drive policy, from " + source + "\n";
-  out += "Key: Software\\Microsoft\\Windows\\CurrentVersion\\Policies\\Explorer\n";
+  out += std::string("Key: ") + kPolicyKeyPath + "\n";
   out += "Explorer takes each value from HKEY_LOCAL_MACHINE when it is set there, else from\n";
   out += "HKEY_CURRENT_USER. It reads them when it starts: log off and on after a change.\n";
   const struct {

@@ -4,10 +4,10 @@
 #include "cli/ArgumentText.h"
 #include "cli/DriveSelection.h"
 #include "cli/PolicyFormatter.h"
+#include "cli/PolicyValues.h"
 
 namespace {
 
-const char kKey[] = "Software\\Microsoft\\Windows\\CurrentVersion\\Policies\\Explorer";
 const char kCategory[] = "Drive policies (Veskel)";
 const std::size_t kLongestLabel = 100;
 
@@ -32,16 +32,8 @@ const PolicyText kPolicies[] = {
 };
 
 std::string Help(const PolicyText& policy) {
-  return std::string(policy.help) + kKey +
+  return std::string(policy.help) + kPolicyKeyPath +
          ".\n\nUsers must log off and on again before a change takes effect.";
-}
-
-std::string Trim(const std::string& text) {
-  std::string::size_type begin = 0;
-  std::string::size_type end = text.size();
-  while (begin < end && text[begin] == ' ') ++begin;
-  while (end > begin && text[end - 1] == ' ') --end;
-  return text.substr(begin, end - begin);
 }
 
 std::string Xml(const std::string& text) {
@@ -83,15 +75,6 @@ std::string AdmString(const std::string& text) {
   return out + "\"";
 }
 
-std::string CrLf(const std::string& text) {
-  std::string out;
-  for (char c : text) {
-    if (c == '\n') out += '\r';
-    out += c;
-  }
-  return out;
-}
-
 std::string ChoiceId(std::size_t index) {
   return "VeskelDrives_Choice" + std::to_string(index + 1);
 }
@@ -105,7 +88,7 @@ bool PolicyTemplate::AddChoice(const std::string& argument, bool forAdm, std::st
             " has no =; write --choice \"LABEL=DRIVES\", such as \"Only C and D=C,D\"";
     return false;
   }
-  const std::string label = Trim(argument.substr(0, equals));
+  const std::string label = TrimBlanks(argument.substr(0, equals));
   const std::string drives = argument.substr(equals + 1);
   if (label.empty()) {
     error = "the choice " + QuotedText(argument) + " has no label before the =";
@@ -126,7 +109,6 @@ bool PolicyTemplate::AddChoice(const std::string& argument, bool forAdm, std::st
   // The drives that stay visible, as for keep: several words or one list.
   DriveSelection selection;
   std::string::size_type start = 0;
-  bool anyWord = false;
   while (start <= drives.size()) {
     std::string::size_type space = drives.find(' ', start);
     if (space == std::string::npos) space = drives.size();
@@ -136,11 +118,10 @@ bool PolicyTemplate::AddChoice(const std::string& argument, bool forAdm, std::st
         error = "the choice " + QuotedText(label) + ": " + error;
         return false;
       }
-      anyWord = true;
     }
     start = space + 1;
   }
-  if (!anyWord) {
+  if (!selection.HasWords()) {
     error = "the choice " + QuotedText(label) +
             " names no drives after the =; name the drives that stay visible, or all or none";
     return false;
@@ -177,17 +158,9 @@ std::string PolicyTemplate::Outline() const {
   }
   for (const Choice& choice : m_choices) {
     const std::string decimal = FormatMaskDecimal(choice.mask);
-    const PolicyFormatter drives(choice.mask);
     text += "  " + choice.label + std::string(width + 2 - choice.label.size(), ' ') + decimal +
-            std::string(10 - decimal.size(), ' ');
-    if (choice.mask == 0) {
-      text += "restricts no drive\n";
-    } else if (choice.mask == kAllDrivesMask) {
-      text += "restricts every drive\n";
-    } else {
-      text += "restricts " + drives.CompactList(true, false) + "; leaves " +
-              drives.CompactList(false, false) + "\n";
-    }
+            std::string(10 - decimal.size(), ' ') +
+            PolicyFormatter(choice.mask).Sentence("restricts", "", "", "") + "\n";
   }
   return text;
 }
@@ -220,7 +193,8 @@ std::string PolicyTemplate::Admx() const {
     const std::string name = policy.name;
     out += "    <policy name=\"" + name + "\" class=\"" + (m_machine ? "Machine" : "User") +
            "\" displayName=\"$(string." + name + ")\" explainText=\"$(string." + name +
-           "_Help)\" presentation=\"$(presentation." + name + ")\" key=\"" + kKey + "\">\n";
+           "_Help)\" presentation=\"$(presentation." + name + ")\" key=\"" + kPolicyKeyPath +
+           "\">\n";
     out += "      <parentCategory ref=\"VeskelDrives\" />\n";
     out += "      <supportedOn ref=\"VeskelDrives_Supported\" />\n";
     out += "      <elements>\n";
@@ -239,7 +213,7 @@ std::string PolicyTemplate::Admx() const {
   }
   out += "  </policies>\n";
   out += "</policyDefinitions>\n";
-  return CrLf(out);
+  return WithCrLf(out);
 }
 
 std::string PolicyTemplate::Adml() const {
@@ -278,7 +252,7 @@ std::string PolicyTemplate::Adml() const {
   out += "    </presentationTable>\n";
   out += "  </resources>\n";
   out += "</policyDefinitionResources>\n";
-  return CrLf(out);
+  return WithCrLf(out);
 }
 
 std::string PolicyTemplate::Adm() const {
@@ -290,7 +264,7 @@ std::string PolicyTemplate::Adm() const {
   for (const PolicyText& policy : kPolicies) {
     const std::string name = policy.name;
     out += "  POLICY !!" + name + "\n";
-    out += "    KEYNAME \"" + std::string(kKey) + "\"\n";
+    out += "    KEYNAME \"" + std::string(kPolicyKeyPath) + "\"\n";
     out += "    #if version >= 4\n";
     out += "      EXPLAIN !!" + name + "_Help\n";
     out += "    #endif\n";
@@ -317,5 +291,5 @@ std::string PolicyTemplate::Adm() const {
   for (std::size_t i = 0; i < m_choices.size(); ++i) {
     out += ChoiceId(i) + "=" + AdmString(m_choices[i].label) + "\n";
   }
-  return CrLf(out);
+  return WithCrLf(out);
 }

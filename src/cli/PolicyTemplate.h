@@ -37,8 +37,6 @@ class PolicyTemplate {
   // user (HKCU, class User, the default).
   void SetMachine(bool machine) { m_machine = machine; }
 
-  const std::vector<Choice>& Choices() const { return m_choices; }
-
   // What the files hold, for the administrator: the category, its two
   // policies and each choice with its mask and the drives it restricts.
   std::string Outline() const;

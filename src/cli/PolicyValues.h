@@ -11,6 +11,10 @@
 // bytes. Read from the live registry (LiveRegistry) or from an export file
 // (RegistryExport), explained by PolicyReport.
 
+// The key both values live under, in either hive.
+constexpr char kPolicyKeyPath[] =
+    "Software\\Microsoft\\Windows\\CurrentVersion\\Policies\\Explorer";
+
 enum class PolicyHive { LocalMachine, CurrentUser };
 enum class PolicyName { NoDrives, NoViewOnDrive };
 
@@ -36,8 +40,6 @@ constexpr std::uint32_t kRegSz = 1;
 constexpr std::uint32_t kRegExpandSz = 2;
 constexpr std::uint32_t kRegBinary = 3;
 constexpr std::uint32_t kRegDword = 4;
-constexpr std::uint32_t kRegDwordBigEndian = 5;
-constexpr std::uint32_t kRegMultiSz = 7;
 constexpr std::uint32_t kRegQword = 11;
 
 struct PolicyValue {

@@ -6,31 +6,12 @@
 
 namespace {
 
-const char kPolicyKey[] = "software\\microsoft\\windows\\currentversion\\policies\\explorer";
-
-std::string TrimRight(const std::string& text) {
-  std::string::size_type end = text.size();
-  while (end > 0 && (text[end - 1] == ' ' || text[end - 1] == '\t')) --end;
-  return text.substr(0, end);
-}
-
-std::string TrimLeft(const std::string& text) {
-  std::string::size_type begin = 0;
-  while (begin < text.size() && (text[begin] == ' ' || text[begin] == '\t')) ++begin;
-  return text.substr(begin);
-}
-
 // The file as text: UTF-16LE after its byte-order mark becomes UTF-8; a UTF-8
 // byte-order mark is dropped; anything else (ANSI) is taken byte for byte.
 std::string FileText(const std::string& bytes) {
   if (bytes.size() >= 2 && static_cast<unsigned char>(bytes[0]) == 0xFF &&
       static_cast<unsigned char>(bytes[1]) == 0xFE) {
-    std::u16string wide;
-    for (std::size_t i = 2; i + 1 < bytes.size(); i += 2) {
-      wide += static_cast<char16_t>(static_cast<unsigned char>(bytes[i]) |
-                                    static_cast<unsigned char>(bytes[i + 1]) << 8);
-    }
-    return Utf8FromUtf16(wide.c_str());
+    return Utf8FromUtf16Le(bytes.substr(2));
   }
   if (bytes.compare(0, 3, "\xEF\xBB\xBF") == 0) return bytes.substr(3);
   return bytes;
@@ -91,7 +72,7 @@ bool PolicyKeyHive(const std::string& path, bool parentToo, PolicyHive& hive) {
   } else {
     return false;
   }
-  const std::string key = kPolicyKey;
+  const std::string key = LowerAscii(kPolicyKeyPath);
   if (rest == key) return true;
   return parentToo && key.compare(0, rest.size() + 1, rest + "\\") == 0;
 }
@@ -231,8 +212,8 @@ bool RegistryExport::Read(const std::string& bytes, PolicyValues& values, std::s
   }
   if (!anyKey) {
     error =
-        "the export holds no Software\\Microsoft\\Windows\\CurrentVersion\\Policies\\Explorer key "
-        "of HKEY_LOCAL_MACHINE or HKEY_CURRENT_USER; export that key (regedit, or reg export)";
+        std::string("the export holds no ") + kPolicyKeyPath +
+        " key of HKEY_LOCAL_MACHINE or HKEY_CURRENT_USER; export that key (regedit, or reg export)";
     return false;
   }
   values = read;

@@ -2,6 +2,8 @@
 
 #ifdef _WIN32
 #include <windows.h>
+
+#include "cli/ArgumentText.h"
 #else
 #include <fcntl.h>
 #include <unistd.h>
@@ -31,12 +33,10 @@ std::string DescribeError(DWORD code, const char* stream) {
 }
 
 bool WriteAll(DWORD which, const char* stream, const std::string& text, std::string& error) {
-  std::string crlf;
-  crlf.reserve(text.size() + text.size() / 16);
-  for (char c : text) {
-    if (c == '\n') crlf += '\r';
-    crlf += c;
+  if (text.empty()) {
+    return true;  // nothing to write: a closed stream is no failure then
   }
+  const std::string crlf = WithCrLf(text);
   const HANDLE handle = GetStdHandle(which);
   if (handle == nullptr || handle == INVALID_HANDLE_VALUE) {
     error = std::string(stream) + " is closed";
@@ -73,7 +73,7 @@ std::string DescribeError(int code, const char* stream) {
 }
 
 bool WriteAll(int fd, const char* stream, const std::string& text, std::string& error) {
-  std::size_t done = 0;
+  std::size_t done = 0;  // an empty text writes nothing and succeeds, as on Windows
   while (done < text.size()) {
     const ssize_t written = write(fd, text.data() + done, text.size() - done);
     if (written < 0 && errno == EINTR) continue;

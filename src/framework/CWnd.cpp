@@ -1,7 +1,6 @@
 #include "framework/CWnd.h"
 
 #include "framework/CDC.h"
-#include "framework/CDataExchange.h"
 #include "framework/SystemSettings.h"
 
 IMPLEMENT_DYNAMIC(CWnd, CCmdTarget)

@@ -37,5 +37,5 @@ class PlatformMenuDrawing {
 
   HIMAGELIST pictures_;
   UniqueIcon icon_;
-  UniqueHandle<HFONT, &::DeleteObject> font_;
+  UniqueFont font_;
 };

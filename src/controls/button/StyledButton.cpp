@@ -1,7 +1,6 @@
 #include "controls/button/StyledButton.h"
 
 #include <commctrl.h>
-#include <mmsystem.h>
 
 #include <cstring>
 

@@ -1,7 +1,6 @@
 // StyledButton's painting: DrawItem, its painting layers and the placement of
 // the images. The configuration, the images' ownership and the message
 // handlers are in StyledButton.cpp.
-#include <cstring>
 
 #include "controls/button/ButtonGeometry.h"
 #include "controls/button/StyledButton.h"
