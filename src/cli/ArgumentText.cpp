@@ -181,3 +181,23 @@ std::string Utf8FromUtf16Le(const std::string& bytes) {
   }
   return Utf8FromUtf16(wide.c_str());
 }
+
+std::string Utf16LeFromUtf8(const std::string& text) {
+  std::string bytes;
+  const auto unit = [&bytes](std::uint32_t value) {
+    bytes += static_cast<char>(value & 0xFF);
+    bytes += static_cast<char>(value >> 8);
+  };
+  for (std::size_t at = 0; at < text.size();) {
+    std::uint32_t c = 0xFFFD;
+    const std::size_t length = DecodeUtf8(text, at, c);
+    at += length == 0 ? 1 : length;
+    if (c >= 0x10000) {
+      unit(0xD800 + ((c - 0x10000) >> 10));
+      unit(0xDC00 + ((c - 0x10000) & 0x3FF));
+    } else {
+      unit(c);
+    }
+  }
+  return bytes;
+}

@@ -48,3 +48,6 @@ std::string Utf8FromUtf16(const char16_t* text);
 // UTF-16LE bytes (a registry string, a Unicode .reg file after its byte-order
 // mark) as UTF-8, up to the first zero character.
 std::string Utf8FromUtf16Le(const std::string& bytes);
+// UTF-8 text as UTF-16LE bytes, without a terminating zero; bytes that are no
+// UTF-8 become U+FFFD.
+std::string Utf16LeFromUtf8(const std::string& text);

@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstring>
+#include <ctime>
 
 #include "app/DriveMask.h"
 #include "cli/ArgumentText.h"
@@ -12,9 +13,12 @@
 #include "cli/LiveRegistry.h"
 #include "cli/MaskArguments.h"
 #include "cli/MaskValueParser.h"
+#include "cli/PolicyFileWriter.h"
 #include "cli/PolicyFormatter.h"
 #include "cli/PolicyReport.h"
 #include "cli/PolicyTemplate.h"
+#include "cli/PolicyValues.h"
+#include "cli/RandomGuid.h"
 #include "cli/RegistryExport.h"
 
 namespace {
@@ -160,6 +164,85 @@ int Template(const MaskArguments& arguments, std::string& out, std::string& erro
   return DriveMaskCli::kExitSuccess;
 }
 
+// The time of writing in UTC, as Preferences items record it.
+std::string UtcNow() {
+  const std::time_t now = std::time(nullptr);
+  char text[32] = "";
+  std::strftime(text, sizeof text, "%Y-%m-%d %H:%M:%S", std::gmtime(&now));
+  return text;
+}
+
+std::vector<std::string> ChosenNames(const OutputOptions& options) {
+  std::vector<std::string> names;
+  if (options.noDrives) names.push_back(PolicyNameText(PolicyName::NoDrives));
+  if (options.noViewOnDrive) names.push_back(PolicyNameText(PolicyName::NoViewOnDrive));
+  return names;
+}
+
+// What a written file is and where it goes, for --format pol, gpp and lgpo.
+std::string WrittenFileNote(const OutputOptions& options) {
+  const bool machine = options.hive == RegistryHive::LocalMachine;
+  const std::string half = machine ? "Machine" : "User";
+  switch (options.format) {
+    case OutputFormat::PolicyFile:
+      return "A Registry.pol records no hive: as GPO\\" + half + "\\Registry.pol it holds the " +
+             (machine ? "computers'" : "users'") + " policy\n(" +
+             (machine ? "HKEY_LOCAL_MACHINE" : "HKEY_CURRENT_USER") +
+             "). Copied there by hand it replaces the GPO's other registry\n"
+             "settings, and clients read it only once gpt.ini's Version rises and lists the\n"
+             "registry extension: drivemask gpo does all of that and keeps the other settings.\n"
+             "LGPO.exe " +
+             (machine ? "/m" : "/u") + " FILE imports it into the local policy.\n";
+    case OutputFormat::Preferences:
+      return "Its place is GPO\\" + half +
+             "\\Preferences\\Registry\\Registry.xml, which holds all the GPO's\n"
+             "Preferences registry items: merge these items into an existing one.\n";
+    default:
+      return "Run LGPO.exe /t FILE from an administrator prompt to put it into the local policy.\n";
+  }
+}
+
+// --format pol, gpp and lgpo: the file (or, for the text forms without --out,
+// standard output). Never replaces a file: that would lose what else it holds.
+int WritePolicyForm(std::uint32_t mask, const OutputOptions& options, const std::string& file,
+                    std::string& out, std::string& error) {
+  const PolicyFormatter formatter(mask);
+  std::string bytes;
+  if (options.format == OutputFormat::PolicyFile) {
+    bytes = PolicyFileWriter::Header();
+    for (const std::string& name : ChosenNames(options)) {
+      bytes += PolicyFileWriter::DwordRecord(name, mask);
+    }
+  } else if (options.format == OutputFormat::Preferences) {
+    std::vector<std::string> uids(ChosenNames(options).size());
+    for (std::string& uid : uids) {
+      if (!NewRandomGuid(uid, error)) return DriveMaskCli::kExitOutputFailed;
+    }
+    bytes = formatter.Preferences(options, uids, UtcNow());
+  } else {
+    bytes = formatter.Format(options);
+  }
+  if (file.empty()) {
+    out = bytes;
+    return DriveMaskCli::kExitSuccess;
+  }
+  if (PathExists(file)) {
+    error = QuotedText(file) +
+            " exists already, and drivemask does not overwrite it; remove it first, or let "
+            "drivemask gpo edit the GPO folder, keeping its other settings";
+    return DriveMaskCli::kExitBadInput;
+  }
+  if (options.format != OutputFormat::PolicyFile) bytes = WithCrLf(bytes);
+  if (!WriteFiles({{file, bytes}}, error)) return DriveMaskCli::kExitOutputFailed;
+  const bool both = options.noDrives && options.noViewOnDrive;
+  std::string text = "Wrote " + file + ": " +
+                     (both ? "NoDrives and NoViewOnDrive" : ChosenNames(options)[0]) + " = " +
+                     FormatMaskDecimal(mask) + " (0x" + formatter.RegDwordDigits() + "), " +
+                     formatter.Summary() + ".\n";
+  out = text + WrittenFileNote(options);
+  return DriveMaskCli::kExitSuccess;
+}
+
 }  // namespace
 
 int DriveMaskCli::Run(const std::vector<std::string>& args, std::string& out, std::string& err) {
@@ -205,6 +288,17 @@ int DriveMaskCli::Run(const std::vector<std::string>& args, std::string& out, st
   if (!arguments.ValueNamesGiven() && !valueName.empty()) {
     options.noDrives = valueName == "NoDrives";
     options.noViewOnDrive = valueName == "NoViewOnDrive";
+  }
+  if (options.format == OutputFormat::PolicyFile || options.format == OutputFormat::Preferences ||
+      options.format == OutputFormat::Lgpo) {
+    std::string text;
+    const int code = WritePolicyForm(mask, options, arguments.OutDirectory(), text, error);
+    if (code == kExitSuccess) {
+      out = text;
+    } else {
+      err = ErrorLine(error);
+    }
+    return code;
   }
   out = PolicyFormatter(mask).Format(options);
   return kExitSuccess;

@@ -5,18 +5,33 @@
 #include <cstring>
 
 #ifdef _WIN32
+#include <io.h>
 #include <windows.h>
 #else
 #include <sys/stat.h>
+#include <unistd.h>
 #endif
 
 #include "cli/ArgumentText.h"
+
+MoveFileFunction g_moveFile = MoveFileOver;
 
 namespace {
 
 std::string Failure(const std::string& what, const std::string& path, int code) {
   return "cannot " + what + " " + QuotedText(path) + ": " +
          (code == ENOSPC ? std::string("the disk is full") : std::strerror(code));
+}
+
+// The data on the disk, not only in the system's cache: the old file is
+// replaced by this one right afterwards.
+bool FlushToDisk(std::FILE* file) {
+#ifdef _WIN32
+  const HANDLE handle = reinterpret_cast<HANDLE>(_get_osfhandle(_fileno(file)));
+  return FlushFileBuffers(handle) != 0;
+#else
+  return fsync(fileno(file)) == 0;
+#endif
 }
 
 bool WriteOne(const std::string& path, const std::string& text, std::string& error) {
@@ -28,15 +43,59 @@ bool WriteOne(const std::string& path, const std::string& text, std::string& err
   errno = 0;
   bool ok = std::fwrite(text.data(), 1, text.size(), file) == text.size();
   ok = std::fflush(file) == 0 && ok;
+  ok = ok && FlushToDisk(file);
   const int code = errno != 0 ? errno : EIO;
   ok = std::fclose(file) == 0 && ok;
   if (!ok) error = Failure("write", path, errno != 0 ? errno : code);
   return ok;
 }
 
-bool MoveIntoPlace(const std::string& from, const std::string& to, std::string& error) {
+// One file on its way into place.
+struct Replacement {
+  std::string path;
+  std::string temporary;
+  std::string kept;  // the old file's name while the new one goes in
+  bool hadOld = false;
+  bool oldKept = false;
+  bool placed = false;
+};
+
+// Keeps the old file as path.old: a second name for it where the file system
+// allows one (so the file's own name never goes missing), else moved there.
+bool KeepOld(Replacement& file, std::string& error) {
+  std::remove(file.kept.c_str());
 #ifdef _WIN32
-  if (MoveFileExA(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING)) {
+  const bool linked = CreateHardLinkA(file.kept.c_str(), file.path.c_str(), nullptr) != 0;
+#else
+  const bool linked = link(file.path.c_str(), file.kept.c_str()) == 0;
+#endif
+  file.oldKept = linked || g_moveFile(file.path, file.kept, error);
+  return file.oldKept;
+}
+
+// Puts every file back as it was. An old file that cannot be put back stays
+// under its .old name, and error says so.
+void Undo(std::vector<Replacement>& files, std::string& error) {
+  for (Replacement& file : files) {
+    std::remove(file.temporary.c_str());
+    if (file.oldKept) {
+      std::string undoError;
+      if (PathExists(file.path) && !file.placed) {
+        std::remove(file.kept.c_str());  // a second name: the file itself never moved
+      } else if (!g_moveFile(file.kept, file.path, undoError)) {
+        error += "; the old contents are kept in " + QuotedText(file.kept);
+      }
+    } else if (file.placed && !file.hadOld) {
+      std::remove(file.path.c_str());
+    }
+  }
+}
+
+}  // namespace
+
+bool MoveFileOver(const std::string& from, const std::string& to, std::string& error) {
+#ifdef _WIN32
+  if (MoveFileExA(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
     return true;
   }
   error = "cannot replace " + QuotedText(to) + " (Windows error " + std::to_string(GetLastError()) +
@@ -51,11 +110,23 @@ bool MoveIntoPlace(const std::string& from, const std::string& to, std::string& 
 #endif
 }
 
-}  // namespace
-
-bool MakeFolder(const std::string& path, std::string& error) {
+bool PathExists(const std::string& path) {
 #ifdef _WIN32
-  if (CreateDirectoryA(path.c_str(), nullptr) || GetLastError() == ERROR_ALREADY_EXISTS) {
+  return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
+#else
+  struct stat info;
+  return lstat(path.c_str(), &info) == 0;
+#endif
+}
+
+bool MakeFolder(const std::string& path, std::string& error, bool* made) {
+  if (made != nullptr) *made = false;
+#ifdef _WIN32
+  if (CreateDirectoryA(path.c_str(), nullptr)) {
+    if (made != nullptr) *made = true;
+    return true;
+  }
+  if (GetLastError() == ERROR_ALREADY_EXISTS) {
     const DWORD attributes = GetFileAttributesA(path.c_str());
     if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY)) {
       return true;
@@ -66,8 +137,11 @@ bool MakeFolder(const std::string& path, std::string& error) {
   return false;
 #else
   struct stat info;
-  if (mkdir(path.c_str(), 0777) == 0 ||
-      (errno == EEXIST && stat(path.c_str(), &info) == 0 && S_ISDIR(info.st_mode))) {
+  if (mkdir(path.c_str(), 0777) == 0) {
+    if (made != nullptr) *made = true;
+    return true;
+  }
+  if (errno == EEXIST && stat(path.c_str(), &info) == 0 && S_ISDIR(info.st_mode)) {
     return true;
   }
   error = Failure("make the folder", path, errno == EEXIST ? ENOTDIR : errno);
@@ -75,20 +149,39 @@ bool MakeFolder(const std::string& path, std::string& error) {
 #endif
 }
 
+void RemoveEmptyFolder(const std::string& path) {
+#ifdef _WIN32
+  RemoveDirectoryA(path.c_str());
+#else
+  rmdir(path.c_str());
+#endif
+}
+
 bool WriteFiles(const std::vector<std::pair<std::string, std::string>>& files, std::string& error) {
-  std::vector<std::string> written;
-  bool ok = true;
+  std::vector<Replacement> replacements;
   for (const auto& file : files) {
-    const std::string temporary = file.first + ".tmp";
-    ok = WriteOne(temporary, file.second, error);
-    written.push_back(temporary);
-    if (!ok) break;
+    Replacement replacement;
+    replacement.path = file.first;
+    replacement.temporary = file.first + ".tmp";
+    replacement.kept = file.first + ".old";
+    replacement.hadOld = PathExists(file.first);
+    replacements.push_back(replacement);
+  }
+  bool ok = true;
+  for (std::size_t i = 0; ok && i < files.size(); ++i) {
+    ok = WriteOne(replacements[i].temporary, files[i].second, error);
   }
   for (std::size_t i = 0; ok && i < files.size(); ++i) {
-    ok = MoveIntoPlace(written[i], files[i].first, error);
+    Replacement& file = replacements[i];
+    ok = (!file.hadOld || KeepOld(file, error)) && g_moveFile(file.temporary, file.path, error);
+    file.placed = ok;
   }
   if (!ok) {
-    for (const std::string& temporary : written) std::remove(temporary.c_str());
+    Undo(replacements, error);
+    return false;
   }
-  return ok;
+  for (const Replacement& file : replacements) {
+    if (file.oldKept) std::remove(file.kept.c_str());
+  }
+  return true;
 }

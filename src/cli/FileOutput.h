@@ -4,14 +4,33 @@
 #include <utility>
 #include <vector>
 
-// Files written whole or not at all, for template.
+// Files written whole or not at all, for template, the policy file formats
+// and gpo.
 
 // Makes the folder unless it is there already; false with a message naming
-// the folder and the failure.
-bool MakeFolder(const std::string& path, std::string& error);
+// the folder and the failure. made tells whether this call made it.
+bool MakeFolder(const std::string& path, std::string& error, bool* made = nullptr);
 
-// Writes each (path, text) under a temporary name beside it with every write
-// checked, then moves them into place, replacing older files of the same
-// names. A failure before the moves leaves the old files as they were and no
-// temporary behind; false with a message naming the file and the failure.
+// Whether anything (a file, a folder, a link) has this name.
+bool PathExists(const std::string& path);
+
+// Removes an empty folder that MakeFolder made, when the files meant for it
+// could not be written after all.
+void RemoveEmptyFolder(const std::string& path);
+
+// Writes each (path, text) under a temporary name beside it (path.tmp), with
+// every write checked and the data flushed to the disk, then moves them over
+// the old files one by one. All or nothing: when any step fails, every file
+// that was already replaced gets its old contents back (each old file is kept
+// as path.old until all are in place), files that were new are removed again,
+// and no temporary is left behind. False with a message naming the file and
+// the failure.
 bool WriteFiles(const std::vector<std::pair<std::string, std::string>>& files, std::string& error);
+
+// The step that moves a file over another (rename natively, MoveFileEx on
+// Windows), through which WriteFiles makes every move. A test replaces it to
+// make a move fail half-way.
+using MoveFileFunction = bool (*)(const std::string& from, const std::string& to,
+                                  std::string& error);
+extern MoveFileFunction g_moveFile;
+bool MoveFileOver(const std::string& from, const std::string& to, std::string& error);

@@ -17,7 +17,7 @@ bool IsHelp(const std::string& word) { return word == "--help" || word == "-h" |
 // Options that take the next argument as their value (or --option=value).
 bool TakesValue(const std::string& option) {
   return option == "--format" || option == "--value" || option == "--hive" || option == "--from" ||
-         option == "--choice" || option == "--out";
+         option == "--choice" || option == "--out" || option == "--dir";
 }
 
 bool ActionWord(const std::string& word, MaskAction& action) {
@@ -32,6 +32,8 @@ bool ActionWord(const std::string& word, MaskAction& action) {
     action = MaskAction::Show;
   } else if (lower == "template") {
     action = MaskAction::Template;
+  } else if (lower == "gpo") {
+    action = MaskAction::Gpo;
   } else {
     return false;
   }
@@ -51,8 +53,14 @@ bool MaskArguments::Parse(const std::vector<std::string>& args, std::string& err
     }
     if (operandsOnly || !IsOption(arg)) {
       MaskAction action = MaskAction::Decode;
+      const std::string lower = LowerAscii(arg);
       if (!operandsOnly && !m_actionGiven && m_operands.empty() && ActionWord(arg, action)) {
         if (!SetAction(action, arg, error)) return false;
+      } else if (!operandsOnly && m_action == MaskAction::Gpo && m_operands.empty() &&
+                 (lower == "keep" || lower == "hide")) {
+        if (!SetGpoChange(lower == "keep" ? GpoChange::Keep : GpoChange::Hide, arg, error)) {
+          return false;
+        }
       } else {
         m_operands.push_back(arg);
       }
@@ -60,6 +68,14 @@ bool MaskArguments::Parse(const std::vector<std::string>& args, std::string& err
     }
     if (arg == "--") {
       operandsOnly = true;
+    } else if ((arg == "--keep" || arg == "--hide") && m_action == MaskAction::Gpo) {
+      if (!SetGpoChange(arg == "--keep" ? GpoChange::Keep : GpoChange::Hide, arg, error)) {
+        return false;
+      }
+    } else if (arg == "--disable" || arg == "--clear") {
+      if (!SetGpoChange(arg == "--clear" ? GpoChange::Clear : GpoChange::Disable, arg, error)) {
+        return false;
+      }
     } else if (arg == "--keep") {
       if (!SetAction(MaskAction::Keep, arg, error)) return false;
     } else if (arg == "--hide") {
@@ -95,10 +111,25 @@ bool MaskArguments::Parse(const std::vector<std::string>& args, std::string& err
 bool MaskArguments::CheckCombination(std::string& error) const {
   const bool show = m_action == MaskAction::Show;
   const bool makeTemplate = m_action == MaskAction::Template;
+  const OutputFormat format = m_options.format;
+  const bool fileFormat = format == OutputFormat::PolicyFile ||
+                          format == OutputFormat::Preferences || format == OutputFormat::Lgpo;
   if (!m_fromFile.empty() && !show) {
     error = "--from goes with show (drivemask show --from FILE)";
-  } else if ((!m_choices.empty() || !m_outDirectory.empty()) && !makeTemplate) {
+  } else if (!m_choices.empty() && !makeTemplate) {
     error = "--choice and --out go with template (drivemask template --choice ... --out DIR)";
+  } else if (!m_outDirectory.empty() && !makeTemplate && !fileFormat) {
+    error = m_action == MaskAction::Gpo
+                ? "gpo takes --dir GPO, the folder of the Group Policy object, not --out"
+                : "--choice and --out go with template (drivemask template --choice ... --out "
+                  "DIR), and --out with --format pol, gpp or lgpo";
+  } else if ((!m_gpoDirectory.empty() || m_gpoChange != GpoChange::None) &&
+             m_action != MaskAction::Gpo) {
+    error = "--dir, --disable and --clear go with gpo (drivemask gpo --disable --dir GPO)";
+  } else if (m_action == MaskAction::Gpo) {
+    return CheckGpo(error);
+  } else if (format == OutputFormat::PolicyFile && m_outDirectory.empty()) {
+    error = "--format pol writes a binary Registry.pol, never to the terminal: add --out FILE";
   } else if ((show || makeTemplate) && !m_operands.empty()) {
     error = std::string(show ? "show" : "template") + " takes no drives or values, but got " +
             QuotedText(m_operands.front()) +
@@ -123,10 +154,34 @@ bool MaskArguments::CheckCombination(std::string& error) const {
   return false;
 }
 
+bool MaskArguments::CheckGpo(std::string& error) const {
+  const bool drives = m_gpoChange == GpoChange::Keep || m_gpoChange == GpoChange::Hide;
+  if (m_gpoChange == GpoChange::None) {
+    error = "gpo needs keep DRIVES, hide DRIVES, --disable or --clear (try --help)";
+  } else if (m_formatGiven) {
+    error = "gpo takes no --format: it edits the GPO's Registry.pol and gpt.ini";
+  } else if (!drives && !m_operands.empty()) {
+    error = std::string("gpo ") + (m_gpoChange == GpoChange::Clear ? "--clear" : "--disable") +
+            " takes no drives, but got " + QuotedText(m_operands.front());
+  } else {
+    return true;
+  }
+  return false;
+}
+
+bool MaskArguments::SetGpoChange(GpoChange change, const std::string& word, std::string& error) {
+  if (m_gpoChange != GpoChange::None && m_gpoChange != change) {
+    error = QuotedText(word) + " conflicts with an earlier keep, hide, --disable or --clear of gpo";
+    return false;
+  }
+  m_gpoChange = change;
+  return true;
+}
+
 bool MaskArguments::SetAction(MaskAction action, const std::string& word, std::string& error) {
   if (m_actionGiven && m_action != action) {
     error = QuotedText(word) +
-            " conflicts with an earlier keep, hide, decode, show or template; give only one";
+            " conflicts with an earlier keep, hide, decode, show, template or gpo; give only one";
     return false;
   }
   if (!m_actionGiven && !m_operands.empty()) {
@@ -152,6 +207,9 @@ bool MaskArguments::SetFormat(const std::string& value, std::string& error) {
       {"adm", OutputFormat::Adm},
       {"admx", OutputFormat::Admx},
       {"adm-file", OutputFormat::AdmFile},
+      {"pol", OutputFormat::PolicyFile},
+      {"gpp", OutputFormat::Preferences},
+      {"lgpo", OutputFormat::Lgpo},
   };
   const std::string lower = LowerAscii(value);
   for (const auto& entry : kFormats) {
@@ -162,7 +220,8 @@ bool MaskArguments::SetFormat(const std::string& value, std::string& error) {
     }
   }
   error = "unknown format " + QuotedText(value) +
-          "; choose plain, reg, regadd, powershell, adm or admx (template: admx or adm-file)";
+          "; choose plain, reg, regadd, powershell, adm, admx, pol, gpp or lgpo (template: admx or "
+          "adm-file)";
   return false;
 }
 
@@ -195,12 +254,12 @@ bool MaskArguments::SetOption(const std::string& option, const std::string& valu
       return false;
     }
     m_hiveGiven = true;
-  } else if (option == "--from" || option == "--out") {
+  } else if (option == "--from" || option == "--out" || option == "--dir") {
     if (value.empty()) {
       error = option + " needs a " + (option == "--from" ? "file" : "folder") + " name";
       return false;
     }
-    (option == "--from" ? m_fromFile : m_outDirectory) = value;
+    (option == "--from" ? m_fromFile : option == "--out" ? m_outDirectory : m_gpoDirectory) = value;
   } else if (option == "--choice") {
     m_choices.push_back(value);
   } else {

@@ -13,6 +13,16 @@ enum class MaskAction {
   Decode,    // decode VALUE, or a bare VALUE: a mask back into drive letters
   Show,      // show [--from FILE]: the drive policy set in the registry, explained
   Template,  // template --choice LABEL=DRIVES... --out DIR: template files
+  Gpo,       // gpo keep|hide DRIVES..., --disable or --clear: a GPO folder edited
+};
+
+// What gpo does to the chosen values in the GPO's policy file.
+enum class GpoChange {
+  None,
+  Keep,     // set them to the mask that keeps the drives named
+  Hide,     // set them to the mask that hides the drives named
+  Disable,  // the policy Disabled: "**del." records
+  Clear,    // the policy Not configured: our records taken out
 };
 
 // The drivemask command line: one action, its operands and the output options.
@@ -21,6 +31,8 @@ enum class MaskAction {
 //   drivemask decode "\"NoDrives\"=dword:03fffff3"
 //   drivemask show --from exported.reg
 //   drivemask template --choice "Only C and D=C,D" --out policies
+//   drivemask keep C D --format pol --out Registry.pol
+//   drivemask gpo keep C D --dir gpo --hive HKLM
 // Arguments are read in order: the first bad one is the error, even when a
 // --help follows it; "--" ends the options.
 class MaskArguments {
@@ -44,13 +56,22 @@ class MaskArguments {
   const std::string& FromFile() const { return m_fromFile; }
   // template: the --choice arguments, LABEL=DRIVES, in order, and --out DIR.
   const std::vector<std::string>& Choices() const { return m_choices; }
+  // (For --format pol, gpp and lgpo, --out names the file to write.)
   const std::string& OutDirectory() const { return m_outDirectory; }
+  // gpo: what it does, and --dir GPO (empty: the local policy, on Windows).
+  GpoChange Change() const { return m_gpoChange; }
+  const std::string& GpoDirectory() const { return m_gpoDirectory; }
+  // Whether --hive was given (gpo --clear and --disable need no drives but
+  // still a hive).
+  bool HiveGiven() const { return m_hiveGiven; }
 
  private:
   bool SetAction(MaskAction action, const std::string& word, std::string& error);
   bool SetOption(const std::string& option, const std::string& value, std::string& error);
   bool SetFormat(const std::string& value, std::string& error);
   bool CheckCombination(std::string& error) const;
+  bool CheckGpo(std::string& error) const;
+  bool SetGpoChange(GpoChange change, const std::string& word, std::string& error);
 
   MaskAction m_action = MaskAction::Decode;
   bool m_actionGiven = false;
@@ -62,4 +83,6 @@ class MaskArguments {
   std::string m_fromFile;
   std::vector<std::string> m_choices;
   std::string m_outDirectory;
+  GpoChange m_gpoChange = GpoChange::None;
+  std::string m_gpoDirectory;
 };

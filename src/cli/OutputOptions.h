@@ -3,13 +3,16 @@
 // What the drivemask program writes and for which registry location.
 
 enum class OutputFormat {
-  Plain,       // the mask explained, with every form and where it goes
-  RegFile,     // a .reg file for regedit / reg import
-  RegAdd,      // reg add command lines (cmd.exe or a batch file)
-  PowerShell,  // one PowerShell line
-  Adm,         // ADM ITEMLIST entries and their [strings] line
-  Admx,        // an ADMX <item> and its ADML <string>; for template, ADMX and ADML files
-  AdmFile,     // template: a complete classic ADM template file
+  Plain,        // the mask explained, with every form and where it goes
+  RegFile,      // a .reg file for regedit / reg import
+  RegAdd,       // reg add command lines (cmd.exe or a batch file)
+  PowerShell,   // one PowerShell line
+  Adm,          // ADM ITEMLIST entries and their [strings] line
+  Admx,         // an ADMX <item> and its ADML <string>; for template, ADMX and ADML files
+  AdmFile,      // template: a complete classic ADM template file
+  PolicyFile,   // a Registry.pol file (binary: written only with --out)
+  Preferences,  // a Group Policy Preferences Registry.xml
+  Lgpo,         // text for LGPO.exe, which makes a policy file of it
 };
 
 enum class RegistryHive {

@@ -52,8 +52,12 @@ std::string PolicyFormatter::Format(const OutputOptions& options) const {
       return Adm(options);
     case OutputFormat::Admx:
       return Admx(options);
+    case OutputFormat::Lgpo:
+      return Lgpo(options);
     case OutputFormat::Plain:
-    case OutputFormat::AdmFile:  // whole template files: PolicyTemplate
+    case OutputFormat::AdmFile:      // whole template files: PolicyTemplate
+    case OutputFormat::PolicyFile:   // binary: PolicyFileWriter
+    case OutputFormat::Preferences:  // needs fresh GUIDs and the time: Preferences()
       break;
   }
   return Plain(options);
@@ -279,5 +283,57 @@ std::string PolicyFormatter::Admx(const OutputOptions& options) const {
   out += "<!-- " + std::to_string(step) +
          ". ADML file of each language: inside <stringTable>, add: -->\n";
   out += "<string id=\"" + id + "\">" + Label() + "</string>\n";
+  return out;
+}
+
+std::string PolicyFormatter::Lgpo(const OutputOptions& options) const {
+  const bool machine = options.hive == RegistryHive::LocalMachine;
+  std::string out = "; Drive mask " + FormatMaskDecimal(m_mask) + " (0x" + RegDwordDigits() +
+                    "): " + Summary() + ".\n";
+  for (const std::string& name : ValueNames(options)) {
+    out += "; " + name + " " + Effect(name) + ".\n";
+  }
+  out +=
+      "; LGPO.exe /t FILE.txt puts this into the local policy (administrator prompt);\n"
+      "; LGPO.exe /r FILE.txt /w Registry.pol makes a policy file of it.\n";
+  out += std::string("; ") + kLogOn + "\n";
+  for (const std::string& name : ValueNames(options)) {
+    out += std::string("\n") + (machine ? "Computer" : "User") + "\n" + kPolicyKeyPath + "\n" +
+           name + "\nDWORD:" + FormatMaskDecimal(m_mask) + "\n";
+  }
+  return out;
+}
+
+std::string PolicyFormatter::Preferences(const OutputOptions& options,
+                                         const std::vector<std::string>& uids,
+                                         const std::string& changed) const {
+  const bool machine = options.hive == RegistryHive::LocalMachine;
+  std::string out = "<?xml version=\"1.0\" encoding=\"utf-8\"?>\n";
+  out += "<!-- Drive mask " + FormatMaskDecimal(m_mask) + " (0x" + RegDwordDigits() +
+         "): " + Summary() + ".\n";
+  out +=
+      "     Group Policy Preferences registry items: any mask reaches the chosen users or\n"
+      "     computers without a custom template (link the GPO where they are, or narrow each\n"
+      "     item with item-level targeting). The GPO's file is\n";
+  out += std::string("     ") + (machine ? "Machine" : "User") +
+         "\\Preferences\\Registry\\Registry.xml; a file put there by hand is read only\n"
+         "     when gpt.ini lists the Preferences registry extension\n"
+         "     ([{B087BE9D-ED37-454F-AF9C-04291E351182}{BEE07A6A-EC9F-4659-B8C9-0B1937907C83}])\n"
+         "     and its Version has risen. Unlike a policy, the value stays after the GPO no\n"
+         "     longer applies.\n     " +
+         kLogOn + " -->\n";
+  out += "<RegistrySettings clsid=\"{A3CCFC41-DFDB-43a5-8D26-0FE8B954DA51}\">\n";
+  std::size_t item = 0;
+  for (const std::string& name : ValueNames(options)) {
+    out += "  <Registry clsid=\"{9CD4B2F4-923D-47f5-A062-E897DD1DAD50}\" name=\"" + name +
+           "\" status=\"" + name + "\" image=\"12\" changed=\"" + changed + "\" uid=\"" +
+           (item < uids.size() ? uids[item] : std::string()) + "\">\n";
+    out += "    <Properties action=\"U\" displayDecimal=\"1\" default=\"0\" hive=\"" +
+           HiveLongName(options.hive) + "\" key=\"" + kPolicyKeyPath + "\" name=\"" + name +
+           "\" type=\"REG_DWORD\" value=\"" + RegDwordDigits() + "\"/>\n";
+    out += "  </Registry>\n";
+    ++item;
+  }
+  out += "</RegistrySettings>\n";
   return out;
 }

@@ -2,13 +2,15 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "app/DriveMask.h"
 #include "cli/OutputOptions.h"
 
 // Writes a drive mask in the forms an administrator pastes: explained in plain
 // text, as a .reg file, as reg add and PowerShell lines, and as entries for ADM
-// and ADMX templates. Templates and commands take the mask in decimal; a .reg
+// and ADMX templates, as text for LGPO.exe and as Group Policy Preferences
+// items. Templates and commands take the mask in decimal; a .reg
 // file takes it as exactly 8 hexadecimal digits.
 class PolicyFormatter {
  public:
@@ -34,6 +36,11 @@ class PolicyFormatter {
                        const char* left) const;
   // The 8 hex digits of a .reg dword, "03fffff3".
   std::string RegDwordDigits() const;
+  // A Group Policy Preferences Registry.xml with one item (action Update) per
+  // value: uids holds a fresh GUID for each, changed the time of writing in
+  // UTC, "YYYY-MM-DD HH:MM:SS".
+  std::string Preferences(const OutputOptions& options, const std::vector<std::string>& uids,
+                          const std::string& changed) const;
 
  private:
   std::string Plain(const OutputOptions& options) const;
@@ -42,6 +49,7 @@ class PolicyFormatter {
   std::string PowerShell(const OutputOptions& options) const;
   std::string Adm(const OutputOptions& options) const;
   std::string Admx(const OutputOptions& options) const;
+  std::string Lgpo(const OutputOptions& options) const;
   int HiddenCount() const;
 
   std::uint32_t m_mask;
