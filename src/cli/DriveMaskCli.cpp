@@ -10,6 +10,7 @@
 #include "cli/ArgumentText.h"
 #include "cli/DriveSelection.h"
 #include "cli/FileOutput.h"
+#include "cli/GpoEditor.h"
 #include "cli/LiveRegistry.h"
 #include "cli/MaskArguments.h"
 #include "cli/MaskValueParser.h"
@@ -41,8 +42,9 @@ bool AllLookLikeDrives(const std::vector<std::string>& words) {
 
 // The mask for keep or hide: the drives named are the ticked (visible) ones for
 // keep and the unticked (hidden) ones for hide.
-bool EncodeDrives(const MaskArguments& arguments, std::uint32_t& mask, std::string& error) {
-  const char* const action = arguments.Action() == MaskAction::Keep ? "keep" : "hide";
+bool EncodeDrives(const MaskArguments& arguments, bool hide, std::uint32_t& mask,
+                  std::string& error) {
+  const char* const action = hide ? "hide" : "keep";
   DriveSelection selection;
   for (const std::string& word : arguments.Operands()) {
     if (!selection.Add(word, error)) return false;
@@ -53,7 +55,7 @@ bool EncodeDrives(const MaskArguments& arguments, std::uint32_t& mask, std::stri
     return false;
   }
   DriveTicks ticked = selection.Selected();
-  if (arguments.Action() == MaskAction::Hide) {
+  if (hide) {
     for (bool& tick : ticked) tick = !tick;
   }
   mask = ComputeDriveMask(ticked);
@@ -70,33 +72,6 @@ bool DecodeValue(const MaskArguments& arguments, std::uint32_t& mask, std::strin
     return false;
   }
   return MaskValueParser::Parse(JoinWords(words), mask, valueName, error);
-}
-
-// The whole of a file, at most 64 MB (an export of a whole hive is large; one
-// of the policy key is a few hundred bytes).
-bool ReadWholeFile(const std::string& path, std::string& bytes, std::string& error) {
-  const std::size_t kLimit = 64u << 20;
-  std::FILE* file = std::fopen(path.c_str(), "rb");
-  if (file == nullptr) {
-    error = "cannot open " + QuotedText(path) + ": " + std::strerror(errno);
-    return false;
-  }
-  bytes.clear();
-  char buffer[65536];
-  std::size_t got = 0;
-  while ((got = std::fread(buffer, 1, sizeof buffer, file)) > 0 && bytes.size() <= kLimit) {
-    bytes.append(buffer, got);
-  }
-  const bool failed = std::ferror(file) != 0;
-  std::fclose(file);
-  if (failed) {
-    error = "cannot read " + QuotedText(path);
-  } else if (bytes.size() > kLimit) {
-    error = QuotedText(path) + " is larger than 64 MB; export only the Policies\\Explorer key";
-  } else {
-    return true;
-  }
-  return false;
 }
 
 // show: the live registry, or the export named by --from.
@@ -243,6 +218,23 @@ int WritePolicyForm(std::uint32_t mask, const OutputOptions& options, const std:
   return DriveMaskCli::kExitSuccess;
 }
 
+// gpo: the GPO folder edited in place. Returns the exit code.
+int Gpo(const MaskArguments& arguments, std::string& out, std::string& error) {
+  GpoEditor::Request request;
+  request.change = arguments.Change();
+  const bool drives = request.change == GpoChange::Keep || request.change == GpoChange::Hide;
+  if (drives && !EncodeDrives(arguments, request.change == GpoChange::Hide, request.mask, error)) {
+    return DriveMaskCli::kExitBadInput;
+  }
+  request.valueNames = ChosenNames(arguments.Options());
+  request.machine = arguments.Options().hive == RegistryHive::LocalMachine;
+  request.folder = arguments.GpoDirectory();
+  std::string text;
+  const int code = GpoEditor::Run(request, text, error);
+  if (code == DriveMaskCli::kExitSuccess) out = text;
+  return code;
+}
+
 }  // namespace
 
 int DriveMaskCli::Run(const std::vector<std::string>& args, std::string& out, std::string& err) {
@@ -267,6 +259,11 @@ int DriveMaskCli::Run(const std::vector<std::string>& args, std::string& out, st
     }
     return code;
   }
+  if (ok && arguments.Action() == MaskAction::Gpo) {
+    const int code = Gpo(arguments, out, error);
+    if (code != kExitSuccess) err = ErrorLine(error);
+    return code;
+  }
   if (ok && arguments.Action() == MaskAction::Show) {
     std::string report;
     if (Show(arguments, report, error)) {
@@ -276,8 +273,9 @@ int DriveMaskCli::Run(const std::vector<std::string>& args, std::string& out, st
     ok = false;
   }
   if (ok) {
-    ok = arguments.Action() == MaskAction::Decode ? DecodeValue(arguments, mask, valueName, error)
-                                                  : EncodeDrives(arguments, mask, error);
+    ok = arguments.Action() == MaskAction::Decode
+             ? DecodeValue(arguments, mask, valueName, error)
+             : EncodeDrives(arguments, arguments.Action() == MaskAction::Hide, mask, error);
   }
   if (!ok) {
     err = ErrorLine(error);

@@ -4,8 +4,23 @@
 #include <utility>
 #include <vector>
 
-// Files written whole or not at all, for template, the policy file formats
-// and gpo.
+// Files read whole, and written whole or not at all, for show, template, the
+// policy file formats and gpo.
+
+// The whole of a file, at most 64 MB; false with a message naming the file.
+bool ReadWholeFile(const std::string& path, std::string& bytes, std::string& error);
+
+// What a name is, without following a link: a link (or, on Windows, any
+// reparse point) is Link whatever it leads to.
+enum class PathKind { Missing, File, Folder, Link, Other };
+PathKind KindOfPath(const std::string& path);
+// Whether the path is a folder or leads to one.
+bool IsFolder(const std::string& path);
+
+// folder/name, with the name as the folder spells it when a child of that
+// name in another case is there (SYSVOL folders made on Linux may hold
+// MACHINE, or registry.pol); folder/name as given otherwise.
+std::string ChildInAnyCase(const std::string& folder, const std::string& name);
 
 // Makes the folder unless it is there already; false with a message naming
 // the folder and the failure. made tells whether this call made it.

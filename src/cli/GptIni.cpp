@@ -138,11 +138,11 @@ bool GptIni::Raise(const std::string& bytes, bool exists, Half half, bool addExt
   const std::string tool = machine ? kMachineTool : kUserTool;
   if (bytes.size() >= 2 &&
       ((bytes[0] == '\xFF' && bytes[1] == '\xFE') || (bytes[0] == '\xFE' && bytes[1] == '\xFF'))) {
-    error = "gpt.ini is UTF-16 text, which drivemask does not edit; save it as ANSI text first";
+    error = "it is UTF-16 text, which drivemask does not edit; save it as ANSI text first";
     return false;
   }
   if (bytes.find('\0') != std::string::npos) {
-    error = "gpt.ini holds NUL bytes: it is no text file";
+    error = "it holds NUL bytes: it is no text file";
     return false;
   }
   const std::string bom = bytes.compare(0, 3, "\xEF\xBB\xBF") == 0 ? bytes.substr(0, 3) : "";
@@ -174,7 +174,7 @@ bool GptIni::Raise(const std::string& bytes, bool exists, Half half, bool addExt
     if (!versionFound && LowerAscii(key) == "version") {
       versionFound = true;
       if (!ParseVersion(ValueOf(lines[i].text), change.oldVersion)) {
-        error = "gpt.ini: Version " + QuotedText(ValueOf(lines[i].text)) +
+        error = "Version " + QuotedText(ValueOf(lines[i].text)) +
                 " is not a whole number from 0 to 4294967295";
         return false;
       }
@@ -184,7 +184,7 @@ bool GptIni::Raise(const std::string& bytes, bool exists, Half half, bool addExt
       listFound = true;
       std::vector<Group> groups;
       if (!ParseGroups(ValueOf(lines[i].text), groups)) {
-        error = "gpt.ini: " + key + " is not a list of bracketed GUIDs ([{...}{...}])";
+        error = key + " is not a list of bracketed GUIDs ([{...}{...}])";
         return false;
       }
       if (addExtension && AddRegistryExtension(groups, tool)) {

@@ -32,7 +32,8 @@ class GptIni {
   // in CR LF. bytes is the old file, or empty with exists false for a file
   // that is not there yet. False with a one-line message when the file cannot
   // be read as an INI file of that kind (UTF-16 text, a Version that is no
-  // number, an extension list that is no list of bracketed GUIDs).
+  // number, an extension list that is no list of bracketed GUIDs); the
+  // caller puts the file name in front.
   static bool Raise(const std::string& bytes, bool exists, Half half, bool addExtension,
                     std::string& out, Change& change, std::string& error);
 

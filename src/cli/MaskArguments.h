@@ -61,9 +61,6 @@ class MaskArguments {
   // gpo: what it does, and --dir GPO (empty: the local policy, on Windows).
   GpoChange Change() const { return m_gpoChange; }
   const std::string& GpoDirectory() const { return m_gpoDirectory; }
-  // Whether --hive was given (gpo --clear and --disable need no drives but
-  // still a hive).
-  bool HiveGiven() const { return m_hiveGiven; }
 
  private:
   bool SetAction(MaskAction action, const std::string& word, std::string& error);

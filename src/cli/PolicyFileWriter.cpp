@@ -1,6 +1,7 @@
 #include "cli/PolicyFileWriter.h"
 
 #include "cli/ArgumentText.h"
+#include "cli/PolicyFile.h"
 #include "cli/PolicyValues.h"
 
 namespace {
@@ -18,9 +19,7 @@ void AppendCharacter(std::string& bytes, char c) {
 }  // namespace
 
 std::string PolicyFileWriter::Header() {
-  std::string header = "PReg";
-  AppendUint32(header, 1);
-  return header;
+  return std::string(PolicyFile::kHeader, sizeof PolicyFile::kHeader);
 }
 
 std::string PolicyFileWriter::Record(const std::string& key, const std::string& valueName,
@@ -50,4 +49,32 @@ std::string PolicyFileWriter::DwordRecord(const std::string& valueName, std::uin
 
 std::string PolicyFileWriter::DeleteRecord(const std::string& valueName) {
   return Record(kPolicyKeyPath, "**del." + valueName, kRegSz, std::string(" \0\0\0", 4));
+}
+
+bool PolicyFileWriter::IsOurs(const PolicyRecord& record,
+                              const std::vector<std::string>& valueNames) {
+  if (LowerAscii(record.key) != LowerAscii(kPolicyKeyPath)) return false;
+  const std::string name = LowerAscii(record.valueName);
+  for (const std::string& ours : valueNames) {
+    if (name == LowerAscii(ours) || name == "**del." + LowerAscii(ours)) return true;
+  }
+  return false;
+}
+
+std::string PolicyFileWriter::Merged(const std::string& bytes,
+                                     const std::vector<PolicyRecord>& records,
+                                     const std::vector<std::string>& valueNames,
+                                     const std::string& newRecords) {
+  std::string merged = bytes.substr(0, sizeof PolicyFile::kHeader);
+  bool placed = false;
+  for (const PolicyRecord& record : records) {
+    if (!IsOurs(record, valueNames)) {
+      merged.append(bytes, record.offset, record.length);
+    } else if (!placed) {
+      merged += newRecords;
+      placed = true;
+    }
+  }
+  if (!placed) merged += newRecords;
+  return merged;
 }

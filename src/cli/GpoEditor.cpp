@@ -1,0 +1,279 @@
+#include "cli/GpoEditor.h"
+
+#include <cstdlib>
+#include <utility>
+
+#ifdef _WIN32
+#include <windows.h>
+#endif
+
+#include "cli/ArgumentText.h"
+#include "cli/DriveMaskCli.h"
+#include "cli/FileOutput.h"
+#include "cli/GptIni.h"
+#include "cli/PolicyFile.h"
+#include "cli/PolicyFileWriter.h"
+#include "cli/PolicyFormatter.h"
+
+namespace {
+
+// The path as the system resolves it, for telling what kind of GPO folder
+// it is; the path itself when that fails.
+std::string FullPath(const std::string& path) {
+#ifdef _WIN32
+  char full[MAX_PATH * 2] = "";
+  const DWORD length = GetFullPathNameA(path.c_str(), sizeof full, full, nullptr);
+  return length > 0 && length < sizeof full ? std::string(full) : path;
+#else
+  char* resolved = realpath(path.c_str(), nullptr);
+  const std::string full = resolved != nullptr ? std::string(resolved) : path;
+  std::free(resolved);
+  return full;
+#endif
+}
+
+// The last two names of a path ("Policies", "{31B2F340-...}").
+std::vector<std::string> LastNames(const std::string& path, std::size_t count) {
+  std::vector<std::string> names;
+  std::string name;
+  for (char c : path + "/") {
+    if (c == '/' || c == '\\') {
+      if (!name.empty()) names.push_back(name);
+      name.clear();
+    } else {
+      name += c;
+    }
+  }
+  if (names.size() > count) names.erase(names.begin(), names.end() - count);
+  return names;
+}
+
+// A GPO of a domain's SYSVOL: ...\Policies\{GUID}.
+bool IsDomainGpo(const std::string& folder) {
+  const std::vector<std::string> names = LastNames(FullPath(folder), 2);
+  return names.size() == 2 && LowerAscii(names[0]) == "policies" && names[1].size() == 38 &&
+         names[1].front() == '{' && names[1].back() == '}';
+}
+
+#ifdef _WIN32
+// The local policy folder: the real System32\GroupPolicy, also from this
+// 32-bit program on 64-bit Windows, whose System32 the file system redirects
+// to SysWOW64 (where the local policy is not). Sysnative names the real
+// System32 for 32-bit programs only, so it exists exactly when needed.
+std::string LocalPolicyFolder() {
+  char windows[MAX_PATH] = "";
+  const UINT length = GetWindowsDirectoryA(windows, MAX_PATH);
+  const std::string root = length > 0 && length < MAX_PATH ? windows : "C:\\Windows";
+  const std::string native = root + "\\Sysnative";
+  return (IsFolder(native) ? native : root + "\\System32") + "\\GroupPolicy";
+}
+
+// Whether this process may edit the local policy: it runs with the
+// Administrators group enabled (elevated, where the system has UAC).
+bool IsAdministrator() {
+  SID_IDENTIFIER_AUTHORITY authority = SECURITY_NT_AUTHORITY;
+  PSID administrators = nullptr;
+  if (!AllocateAndInitializeSid(&authority, 2, SECURITY_BUILTIN_DOMAIN_RID, DOMAIN_ALIAS_RID_ADMINS,
+                                0, 0, 0, 0, 0, 0, &administrators)) {
+    return false;
+  }
+  BOOL member = FALSE;
+  if (!CheckTokenMembership(nullptr, administrators, &member)) member = FALSE;
+  FreeSid(administrators);
+  return member != FALSE;
+}
+#endif
+
+// Reads a file of the GPO that may be missing. A link is refused: it could
+// lead out of the folder, and the file would be written through it.
+bool ReadGpoFile(const std::string& path, bool& exists, std::string& bytes, std::string& error) {
+  const PathKind kind = KindOfPath(path);
+  exists = kind != PathKind::Missing;
+  if (kind == PathKind::Link) {
+    error = QuotedText(path) +
+            " is a link; drivemask edits no file through a link, which may lead out of the GPO "
+            "folder: put the file itself there";
+    return false;
+  }
+  if (exists && kind != PathKind::File) {
+    error = QuotedText(path) + " is not a file";
+    return false;
+  }
+  bytes.clear();
+  return !exists || ReadWholeFile(path, bytes, error);
+}
+
+std::string NamesText(const std::vector<std::string>& names) {
+  return names.size() == 2 ? names[0] + " and " + names[1] : names[0];
+}
+
+// What the change did to the values, for the report.
+std::string ChangeText(const GpoEditor::Request& request) {
+  const std::string names = NamesText(request.valueNames);
+  switch (request.change) {
+    case GpoChange::Disable:
+      return names + " Disabled (**del." + request.valueNames[0] +
+             (request.valueNames.size() == 2 ? ", **del." + request.valueNames[1] : "") +
+             ": clients delete the value" + (request.valueNames.size() == 2 ? "s)" : ")");
+    case GpoChange::Clear:
+      return names + " Not configured (the GPO's records for " +
+             (request.valueNames.size() == 2 ? "them" : "it") + " taken out)";
+    default: {
+      const PolicyFormatter formatter(request.mask);
+      return names + " = " + FormatMaskDecimal(request.mask) + " (0x" + formatter.RegDwordDigits() +
+             "): " + formatter.Summary();
+    }
+  }
+}
+
+std::string Plural(std::size_t count, const char* what) {
+  return std::to_string(count) + " " + what + (count == 1 ? "" : "s");
+}
+
+}  // namespace
+
+int GpoEditor::Run(const Request& request, std::string& out, std::string& error) {
+  const bool local = request.folder.empty();
+  std::string folder = request.folder;
+  std::vector<std::string> madeFolders;
+#ifdef _WIN32
+  if (local) {
+    folder = LocalPolicyFolder();
+    if (!IsAdministrator()) {
+      error =
+          "editing the local policy needs administrator rights: run drivemask from an "
+          "administrator prompt (Run as administrator)";
+      return DriveMaskCli::kExitOutputFailed;
+    }
+    bool made = false;
+    if (!MakeFolder(folder, error, &made)) return DriveMaskCli::kExitOutputFailed;
+    if (made) madeFolders.push_back(folder);
+  }
+#else
+  if (local) {
+    error = "gpo needs --dir GPO, the folder of the Group Policy object (it holds gpt.ini)";
+    return DriveMaskCli::kExitBadInput;
+  }
+#endif
+  if (!IsFolder(folder)) {
+    error = QuotedText(folder) + (PathExists(folder) ? " is not a folder" : " does not exist") +
+            "; --dir names a GPO folder, the one that holds gpt.ini, Machine and User";
+    return DriveMaskCli::kExitBadInput;
+  }
+  const std::string half = request.machine ? "Machine" : "User";
+  const std::string hiveFolder = ChildInAnyCase(folder, half);
+  const std::string policyPath = ChildInAnyCase(hiveFolder, "Registry.pol");
+  const std::string iniPath = ChildInAnyCase(folder, "gpt.ini");
+  const PathKind hiveKind = KindOfPath(hiveFolder);
+  if (hiveKind == PathKind::Link ||
+      (hiveKind != PathKind::Missing && hiveKind != PathKind::Folder)) {
+    error = QuotedText(hiveFolder) + (hiveKind == PathKind::Link
+                                          ? " is a link; drivemask edits no GPO through a link"
+                                          : " is not a folder");
+    return DriveMaskCli::kExitBadInput;
+  }
+
+  // Everything is read and checked before anything is written.
+  std::string policyBytes;
+  std::string iniBytes;
+  bool policyExists = false;
+  bool iniExists = false;
+  if (!ReadGpoFile(policyPath, policyExists, policyBytes, error) ||
+      !ReadGpoFile(iniPath, iniExists, iniBytes, error)) {
+    return DriveMaskCli::kExitBadInput;
+  }
+  if (!local && !iniExists && KindOfPath(ChildInAnyCase(folder, "Machine")) == PathKind::Missing &&
+      KindOfPath(ChildInAnyCase(folder, "User")) == PathKind::Missing) {
+    error = QuotedText(folder) +
+            " holds no gpt.ini, Machine or User, so it is no GPO folder (an empty gpt.ini in it "
+            "makes it one)";
+    return DriveMaskCli::kExitBadInput;
+  }
+  std::vector<PolicyRecord> records;
+  if (!policyExists) {
+    policyBytes = PolicyFileWriter::Header();
+  } else if (!PolicyFile::Read(policyBytes, records, error)) {
+    error = QuotedText(policyPath) + ": " + error + "; left as it is";
+    return DriveMaskCli::kExitBadInput;
+  }
+  std::string newRecords;
+  for (const std::string& name : request.valueNames) {
+    if (request.change == GpoChange::Disable) {
+      newRecords += PolicyFileWriter::DeleteRecord(name);
+    } else if (request.change != GpoChange::Clear) {
+      newRecords += PolicyFileWriter::DwordRecord(name, request.mask);
+    }
+  }
+  std::size_t replaced = 0;
+  for (const PolicyRecord& record : records) {
+    if (PolicyFileWriter::IsOurs(record, request.valueNames)) ++replaced;
+  }
+  const std::string merged =
+      PolicyFileWriter::Merged(policyBytes, records, request.valueNames, newRecords);
+  const bool policyChanged = merged != policyBytes;
+
+  std::string newIni;
+  GptIni::Change iniChange;
+  if (!GptIni::Raise(iniBytes, iniExists,
+                     request.machine ? GptIni::Half::Machine : GptIni::Half::User,
+                     request.change != GpoChange::Clear, newIni, iniChange, error)) {
+    error = QuotedText(iniPath) + ": " + error + "; left as it is";
+    return DriveMaskCli::kExitBadInput;
+  }
+
+  const std::string heading = "GPO folder " + folder + " (" + half + ": HKEY_" +
+                              (request.machine ? "LOCAL_MACHINE" : "CURRENT_USER") + ")";
+  if (!policyChanged && !iniChange.extensionAdded) {
+    out = heading + ": nothing to change\n  " + policyPath + " already has\n    " +
+          ChangeText(request) + "\n";
+    return DriveMaskCli::kExitSuccess;
+  }
+  std::vector<std::pair<std::string, std::string>> files;
+  if (policyChanged) files.emplace_back(policyPath, merged);
+  files.emplace_back(iniPath, newIni);
+  bool made = false;
+  if (!MakeFolder(hiveFolder, error, &made)) {
+    for (const std::string& path : madeFolders) RemoveEmptyFolder(path);
+    return DriveMaskCli::kExitOutputFailed;
+  }
+  if (made) madeFolders.insert(madeFolders.begin(), hiveFolder);
+  if (!WriteFiles(files, error)) {
+    for (const std::string& path : madeFolders) RemoveEmptyFolder(path);
+    return DriveMaskCli::kExitOutputFailed;
+  }
+
+  std::string text =
+      "Edited the " + heading + "\n  " + policyPath + "\n    " + ChangeText(request) + "\n    (";
+  if (!policyChanged) {
+    text += "already so: the file is unchanged";
+  } else {
+    const bool clear = request.change == GpoChange::Clear;
+    if (replaced > 0) {
+      text += (clear ? "took out " : "replaced ") +
+              Plural(replaced, clear ? "record" : "earlier record") + "; ";
+    }
+    text += policyExists ? "kept " + Plural(records.size() - replaced, "other record")
+                         : std::string("a new file");
+  }
+  const int shift = request.machine ? 0 : 16;
+  text += ")\n  " + iniPath + "\n    Version " +
+          (iniChange.created ? "(new file)" : std::to_string(iniChange.oldVersion)) + " -> " +
+          std::to_string(iniChange.newVersion) + " (" + (request.machine ? "computer" : "user") +
+          " changes " + std::to_string((iniChange.oldVersion >> shift) & 0xFFFF) + " -> " +
+          std::to_string((iniChange.newVersion >> shift) & 0xFFFF) + ")\n";
+  if (iniChange.extensionAdded) {
+    text += "    the registry extension added to gPC" + half + "ExtensionNames\n";
+  }
+  if (!local && IsDomainGpo(folder)) {
+    text +=
+        "This is a domain GPO (Policies\\{GUID}): the directory keeps a second copy of its\n"
+        "version, and clients skip the GPO until that copy rises too. Raise it by any edit\n"
+        "of this GPO in the Group Policy editor, or by importing a backup of it; until\n"
+        "then this change is not applied.\n";
+  }
+  text +=
+      "On each client, gpupdate /force applies it now (otherwise the next refresh does);\n"
+      "Explorer reads the values when it starts, so log off and on afterwards.\n";
+  out = text;
+  return DriveMaskCli::kExitSuccess;
+}
