@@ -51,6 +51,21 @@ bool WriteOne(const std::string& path, const std::string& text, std::string& err
   return ok;
 }
 
+// The new file gets the old one's permissions and owner, as far as this
+// process may give them (natively; on Windows it takes its folder's).
+void KeepPermissions(const std::string& old, const std::string& replacement) {
+#ifndef _WIN32
+  struct stat info;
+  if (stat(old.c_str(), &info) != 0) return;
+  chmod(replacement.c_str(), info.st_mode & 07777);
+  // Only root gives a file away; otherwise the new file stays this user's.
+  if (chown(replacement.c_str(), info.st_uid, info.st_gid) != 0) return;
+#else
+  (void)old;
+  (void)replacement;
+#endif
+}
+
 // One file on its way into place.
 struct Replacement {
   std::string path;
@@ -241,6 +256,7 @@ bool WriteFiles(const std::vector<std::pair<std::string, std::string>>& files, s
   bool ok = true;
   for (std::size_t i = 0; ok && i < files.size(); ++i) {
     ok = WriteOne(replacements[i].temporary, files[i].second, error);
+    if (ok && replacements[i].hadOld) KeepPermissions(files[i].first, replacements[i].temporary);
   }
   for (std::size_t i = 0; ok && i < files.size(); ++i) {
     Replacement& file = replacements[i];

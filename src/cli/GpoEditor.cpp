@@ -107,7 +107,8 @@ std::string NamesText(const std::vector<std::string>& names) {
   return names.size() == 2 ? names[0] + " and " + names[1] : names[0];
 }
 
-// What the change did to the values, for the report.
+// What the change did to the values, for the report: one line, or one per
+// value that was set.
 std::string ChangeText(const GpoEditor::Request& request) {
   const std::string names = NamesText(request.valueNames);
   switch (request.change) {
@@ -118,12 +119,20 @@ std::string ChangeText(const GpoEditor::Request& request) {
     case GpoChange::Clear:
       return names + " Not configured (the GPO's records for " +
              (request.valueNames.size() == 2 ? "them" : "it") + " taken out)";
-    default: {
-      const PolicyFormatter formatter(request.mask);
-      return names + " = " + FormatMaskDecimal(request.mask) + " (0x" + formatter.RegDwordDigits() +
-             "): " + formatter.Summary();
-    }
+    default:
+      break;
   }
+  const PolicyFormatter formatter(request.mask);
+  std::string text;
+  for (const std::string& name : request.valueNames) {
+    const bool hides = name == "NoDrives";
+    if (!text.empty()) text += "\n    ";
+    text += name + " = " + FormatMaskDecimal(request.mask) + " (0x" + formatter.RegDwordDigits() +
+            "): " +
+            formatter.Sentence(hides ? "hides" : "blocks", "", ", A to Z",
+                               hides ? " visible" : " open");
+  }
+  return text;
 }
 
 std::string Plural(std::size_t count, const char* what) {
