@@ -178,7 +178,12 @@ bool IsFolder(const std::string& path) {
 
 std::string ChildInAnyCase(const std::string& folder, const std::string& name) {
   const char last = folder.empty() ? '/' : folder.back();
-  const std::string prefix = last == '/' || last == '\\' ? folder : folder + "/";
+#ifdef _WIN32
+  const char* const separator = "\\";
+#else
+  const char* const separator = "/";
+#endif
+  const std::string prefix = last == '/' || last == '\\' ? folder : folder + separator;
 #ifndef _WIN32  // Windows finds names in any case itself
   if (DIR* listing = opendir(folder.c_str())) {
     std::string found = name;

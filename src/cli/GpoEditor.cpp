@@ -55,6 +55,16 @@ bool IsDomainGpo(const std::string& folder) {
          names[1].front() == '{' && names[1].back() == '}';
 }
 
+// The local policy folder as the administrator knows it: System32 also where
+// this program reaches it through Sysnative.
+std::string LocalPolicyShown(const std::string& folder) {
+  const std::string redirected = "\\Sysnative\\";
+  const std::size_t at = folder.find(redirected);
+  return at == std::string::npos
+             ? folder
+             : folder.substr(0, at) + "\\System32\\" + folder.substr(at + redirected.size());
+}
+
 #ifdef _WIN32
 // The local policy folder: the real System32\GroupPolicy, also from this
 // 32-bit program on 64-bit Windows, whose System32 the file system redirects
@@ -230,11 +240,16 @@ int GpoEditor::Run(const Request& request, std::string& out, std::string& error)
     return DriveMaskCli::kExitBadInput;
   }
 
-  const std::string heading = "GPO folder " + folder + " (" + half + ": HKEY_" +
+  // Names in the report: the folder once, the files within it.
+  const std::string shownFolder =
+      local ? "the local policy, " + LocalPolicyShown(folder) : "the GPO folder " + folder;
+  const std::size_t within =
+      folder.size() + (folder.back() == '/' || folder.back() == '\\' ? 0 : 1);
+  const std::string heading = shownFolder + " (" + half + ": HKEY_" +
                               (request.machine ? "LOCAL_MACHINE" : "CURRENT_USER") + ")";
   if (!policyChanged && !iniChange.extensionAdded) {
-    out = heading + ": nothing to change\n  " + policyPath + " already has\n    " +
-          ChangeText(request) + "\n";
+    out = "Nothing to change in " + heading + "\n  " + policyPath.substr(within) +
+          " already has\n    " + ChangeText(request) + "\n";
     return DriveMaskCli::kExitSuccess;
   }
   std::vector<std::pair<std::string, std::string>> files;
@@ -251,8 +266,8 @@ int GpoEditor::Run(const Request& request, std::string& out, std::string& error)
     return DriveMaskCli::kExitOutputFailed;
   }
 
-  std::string text =
-      "Edited the " + heading + "\n  " + policyPath + "\n    " + ChangeText(request) + "\n    (";
+  std::string text = "Edited " + heading + "\n  " + policyPath.substr(within) + "\n    " +
+                     ChangeText(request) + "\n    (";
   if (!policyChanged) {
     text += "already so: the file is unchanged";
   } else {
@@ -265,11 +280,17 @@ int GpoEditor::Run(const Request& request, std::string& out, std::string& error)
                          : std::string("a new file");
   }
   const int shift = request.machine ? 0 : 16;
-  text += ")\n  " + iniPath + "\n    Version " +
-          (iniChange.created ? "(new file)" : std::to_string(iniChange.oldVersion)) + " -> " +
-          std::to_string(iniChange.newVersion) + " (" + (request.machine ? "computer" : "user") +
-          " changes " + std::to_string((iniChange.oldVersion >> shift) & 0xFFFF) + " -> " +
-          std::to_string((iniChange.newVersion >> shift) & 0xFFFF) + ")\n";
+  const std::string count = std::to_string((iniChange.newVersion >> shift) & 0xFFFF);
+  text += ")\n  " + iniPath.substr(within) + "\n    ";
+  if (iniChange.created) {
+    text += "a new file, Version " + std::to_string(iniChange.newVersion);
+  } else {
+    text += "Version " + std::to_string(iniChange.oldVersion) + " -> " +
+            std::to_string(iniChange.newVersion) + " (" + (request.machine ? "computer" : "user") +
+            " changes " + std::to_string((iniChange.oldVersion >> shift) & 0xFFFF) + " -> " +
+            count + ")";
+  }
+  text += "\n";
   if (iniChange.extensionAdded) {
     text += "    the registry extension added to gPC" + half + "ExtensionNames\n";
   }
@@ -280,9 +301,11 @@ int GpoEditor::Run(const Request& request, std::string& out, std::string& error)
         "of this GPO in the Group Policy editor, or by importing a backup of it; until\n"
         "then this change is not applied.\n";
   }
-  text +=
-      "On each client, gpupdate /force applies it now (otherwise the next refresh does);\n"
-      "Explorer reads the values when it starts, so log off and on afterwards.\n";
+  text += local
+              ? "Run gpupdate /force to apply it now (otherwise the next refresh does), then\n"
+                "log off and on: Explorer reads the values when it starts.\n"
+              : "On each client, gpupdate /force applies it now (otherwise the next refresh\n"
+                "does); Explorer reads the values when it starts, so log off and on afterwards.\n";
   out = text;
   return DriveMaskCli::kExitSuccess;
 }
