@@ -171,13 +171,17 @@ std::string PolicyFormatter::Plain(const OutputOptions& options) const {
   return out;
 }
 
-std::string PolicyFormatter::RegFile(const OutputOptions& options) const {
-  std::string out = "Windows Registry Editor Version 5.00\n\n";
-  out += "; Drive mask " + FormatMaskDecimal(m_mask) + " (0x" + RegDwordDigits() +
-         "): " + Summary() + ".\n";
+std::string PolicyFormatter::SemicolonHeading(const OutputOptions& options) const {
+  std::string out = "; Drive mask " + FormatMaskDecimal(m_mask) + " (0x" + RegDwordDigits() +
+                    "): " + Summary() + ".\n";
   for (const std::string& name : ValueNames(options)) {
     out += "; " + name + " " + Effect(name) + ".\n";
   }
+  return out;
+}
+
+std::string PolicyFormatter::RegFile(const OutputOptions& options) const {
+  std::string out = "Windows Registry Editor Version 5.00\n\n" + SemicolonHeading(options);
   out +=
       "; Save this text as a .reg file and import it: double-click it, or run reg import "
       "FILE.reg.\n";
@@ -288,11 +292,7 @@ std::string PolicyFormatter::Admx(const OutputOptions& options) const {
 
 std::string PolicyFormatter::Lgpo(const OutputOptions& options) const {
   const bool machine = options.hive == RegistryHive::LocalMachine;
-  std::string out = "; Drive mask " + FormatMaskDecimal(m_mask) + " (0x" + RegDwordDigits() +
-                    "): " + Summary() + ".\n";
-  for (const std::string& name : ValueNames(options)) {
-    out += "; " + name + " " + Effect(name) + ".\n";
-  }
+  std::string out = SemicolonHeading(options);
   out +=
       "; LGPO.exe /t FILE.txt puts this into the local policy (administrator prompt);\n"
       "; LGPO.exe /r FILE.txt /w Registry.pol makes a policy file of it.\n";

@@ -50,6 +50,9 @@ class PolicyFormatter {
   std::string Adm(const OutputOptions& options) const;
   std::string Admx(const OutputOptions& options) const;
   std::string Lgpo(const OutputOptions& options) const;
+  // The comment lines a .reg file and LGPO text begin with: the mask, what it
+  // does and what each value does.
+  std::string SemicolonHeading(const OutputOptions& options) const;
   int HiddenCount() const;
 
   std::uint32_t m_mask;

@@ -1,33 +1,11 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
-#include <fstream>
-#include <sstream>
 
+#include "CliTestSupport.h"
 #include "cli/FileOutput.h"
 
 namespace {
-
-std::string Contents(const std::string& path) {
-  std::ifstream file(path, std::ios::binary);
-  std::ostringstream text;
-  text << file.rdbuf();
-  return file ? text.str() : "(missing)";
-}
-
-void Put(const std::string& path, const std::string& text) {
-  std::ofstream(path, std::ios::binary) << text;
-}
-
-// Fails the move with the given number (1 for the first), makes every other.
-int g_movesLeft = 0;
-bool FailingMove(const std::string& from, const std::string& to, std::string& error) {
-  if (--g_movesLeft == 0) {
-    error = "cannot replace " + to + ": simulated failure";
-    return false;
-  }
-  return MoveFileOver(from, to, error);
-}
 
 // Three files, two of which exist: every move that WriteFiles makes is made
 // to fail in turn, and each time all three are as they were, with nothing
@@ -40,26 +18,28 @@ TEST(FileOutput, AFailedMoveAnywhereLeavesEveryFileAsItWas) {
   const std::vector<std::pair<std::string, std::string>> files = {
       {paths[0], "new a"}, {paths[1], "new b"}, {paths[2], "new c"}};
   for (int failing = 1;; ++failing) {
-    Put(paths[0], "old a");
-    Put(paths[1], "old b");
+    PutFile(paths[0], "old a");
+    PutFile(paths[1], "old b");
     std::remove(paths[2].c_str());
-    g_movesLeft = failing;
-    g_moveFile = FailingMove;
-    const bool written = WriteFiles(files, error);
-    g_moveFile = MoveFileOver;
+    bool written = false;
+    {
+      const FailingMoves failure(failing);
+      written = WriteFiles(files, error);
+    }
     for (const std::string& path : paths) {
       EXPECT_FALSE(PathExists(path + ".tmp")) << path << ", move " << failing;
       EXPECT_FALSE(PathExists(path + ".old")) << path << ", move " << failing;
     }
     if (written) {
-      EXPECT_EQ(Contents(paths[0]) + Contents(paths[1]) + Contents(paths[2]), "new anew bnew c");
+      EXPECT_EQ(FileContents(paths[0]) + FileContents(paths[1]) + FileContents(paths[2]),
+                "new anew bnew c");
       EXPECT_GE(failing, 4);  // at least one move per file made before it
       break;
     }
     EXPECT_NE(error.find("simulated failure"), std::string::npos) << error;
-    EXPECT_EQ(Contents(paths[0]), "old a") << "move " << failing;
-    EXPECT_EQ(Contents(paths[1]), "old b") << "move " << failing;
-    EXPECT_EQ(Contents(paths[2]), "(missing)") << "move " << failing;
+    EXPECT_EQ(FileContents(paths[0]), "old a") << "move " << failing;
+    EXPECT_EQ(FileContents(paths[1]), "old b") << "move " << failing;
+    EXPECT_EQ(FileContents(paths[2]), "(missing)") << "move " << failing;
     ASSERT_LT(failing, 20);
   }
   for (const std::string& path : paths) std::remove(path.c_str());

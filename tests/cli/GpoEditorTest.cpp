@@ -1,8 +1,6 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
-#include <fstream>
-#include <sstream>
 
 #include "CliTestSupport.h"
 #include "cli/FileOutput.h"
@@ -21,17 +19,6 @@ const std::string kIni = kGpo + "/gpt.ini";
 const std::string kKey = "Software\\Microsoft\\Windows\\CurrentVersion\\Policies\\Explorer";
 const std::string kSpace(" \0\0\0", 4);
 
-std::string Contents(const std::string& path) {
-  std::ifstream file(path, std::ios::binary);
-  std::ostringstream text;
-  text << file.rdbuf();
-  return file ? text.str() : "(missing)";
-}
-
-void Put(const std::string& path, const std::string& text) {
-  std::ofstream(path, std::ios::binary) << text;
-}
-
 // The other settings a GPO holds beside ours, in the order they are stored.
 const std::string kOthers[] = {
     PolicyFileWriter::Record("Software\\Policies\\Microsoft\\Windows\\Control Panel\\Desktop",
@@ -47,12 +34,13 @@ void MakeGpo() {
   std::string error;
   MakeFolder(kGpo, error);
   MakeFolder(kGpo + "/User", error);
-  Put(kPol, PolicyFileWriter::Header() + kOthers[0] + kOthers[1] +
-                PolicyFileWriter::Record("SOFTWARE\\microsoft\\windows\\currentversion\\policies\\"
-                                         "explorer",
-                                         "nodrives", 4, std::string("\5\0\0\0", 4)) +
-                kOthers[2] + PolicyFileWriter::DeleteRecord("NoViewOnDrive") + kOthers[3]);
-  Put(kIni, "[General]\r\nVersion=65537\r\ndisplayName=Drives\r\n");
+  PutFile(kPol,
+          PolicyFileWriter::Header() + kOthers[0] + kOthers[1] +
+              PolicyFileWriter::Record("SOFTWARE\\microsoft\\windows\\currentversion\\policies\\"
+                                       "explorer",
+                                       "nodrives", 4, std::string("\5\0\0\0", 4)) +
+              kOthers[2] + PolicyFileWriter::DeleteRecord("NoViewOnDrive") + kOthers[3]);
+  PutFile(kIni, "[General]\r\nVersion=65537\r\ndisplayName=Drives\r\n");
 }
 
 void RemoveGpo() {
@@ -67,7 +55,7 @@ void RemoveGpo() {
 // The records of the file that are not ours, as stored, and ours as
 // "name type data-bytes".
 void Split(const std::string& path, std::string& others, std::vector<std::string>& ours) {
-  const std::string bytes = Contents(path);
+  const std::string bytes = FileContents(path);
   std::vector<PolicyRecord> records;
   std::string error;
   ASSERT_TRUE(PolicyFile::Read(bytes, records, error)) << path << ": " << error;
@@ -115,40 +103,31 @@ TEST(GpoEditor, ReplacesOurRecordsKeepsEveryOtherAndRaisesTheVersion) {
   }
   // Our records first stood between the others; with none left the others
   // are all the file holds.
-  EXPECT_EQ(Contents(kPol), PolicyFileWriter::Header() + others);
-  EXPECT_EQ(Contents(kIni),
+  EXPECT_EQ(FileContents(kPol), PolicyFileWriter::Header() + others);
+  EXPECT_EQ(FileContents(kIni),
             "[General]\r\nVersion=393217\r\ndisplayName=Drives\r\ngPCUserExtensionNames="
             "[{35378EAC-683F-11D2-A89A-00C04FBBCFA2}{D02B1F73-3407-48AE-BA88-E8213C6761F1}]\r\n");
   // A run that changes nothing leaves the version alone.
   EXPECT_EQ(RunCli({"gpo", "--clear", "--dir", kGpo}).code, 0);
-  EXPECT_NE(Contents(kIni).find("Version=393217\r\n"), std::string::npos);
+  EXPECT_NE(FileContents(kIni).find("Version=393217\r\n"), std::string::npos);
 
   // The computer half: a new Machine folder and file, the lower half raised.
   const CliRun machine = RunCli({"gpo", "keep", "all", "--hive", "HKLM", "--dir", kGpo});
   EXPECT_EQ(machine.code, 0) << machine.err;
-  EXPECT_EQ(Contents(kGpo + "/Machine/Registry.pol"),
+  EXPECT_EQ(FileContents(kGpo + "/Machine/Registry.pol"),
             PolicyFileWriter::Header() + PolicyFileWriter::DwordRecord("NoDrives", 0));
-  EXPECT_NE(Contents(kIni).find("Version=393218\r\n"), std::string::npos);
-  EXPECT_NE(Contents(kIni).find("gPCMachineExtensionNames=[{35378EAC"), std::string::npos);
+  EXPECT_NE(FileContents(kIni).find("Version=393218\r\n"), std::string::npos);
+  EXPECT_NE(FileContents(kIni).find("gPCMachineExtensionNames=[{35378EAC"), std::string::npos);
   RemoveGpo();
 }
 
 // Whatever goes wrong, every file stays as it was, byte for byte, and no
 // folder or temporary is left behind.
-int g_movesLeft = 0;
-bool SecondMoveFails(const std::string& from, const std::string& to, std::string& error) {
-  if (--g_movesLeft == 0) {
-    error = "cannot replace " + to + ": simulated failure";
-    return false;
-  }
-  return MoveFileOver(from, to, error);
-}
-
 TEST(GpoEditor, AFailureLeavesEveryFileAsItWas) {
   MakeGpo();
-  const std::string pol = Contents(kPol);
-  const std::string ini = Contents(kIni);
-  Put(kGpo + "/file", "not a folder");
+  const std::string pol = FileContents(kPol);
+  const std::string ini = FileContents(kIni);
+  PutFile(kGpo + "/file", "not a folder");
   const struct {
     const char* what;
     std::string pol, ini;
@@ -170,32 +149,33 @@ TEST(GpoEditor, AFailureLeavesEveryFileAsItWas) {
       {"a failed move", pol, ini, {"--hive", "HKLM"}, 3, "simulated failure"},
   };
   for (const auto& c : kCases) {
-    Put(kPol, c.pol);
-    Put(kIni, c.ini);
+    PutFile(kPol, c.pol);
+    PutFile(kIni, c.ini);
     std::vector<std::string> args = {"gpo", "keep", "C"};
     args.insert(args.end(), c.args.begin(), c.args.end());
     if (c.args.empty() || c.args[0] != "--dir") args.insert(args.end(), {"--dir", kGpo});
-    g_movesLeft = 2;
-    g_moveFile = SecondMoveFails;
-    const CliRun run = RunCli(args);
-    g_moveFile = MoveFileOver;
+    CliRun run;
+    {
+      const FailingMoves failure(2);
+      run = RunCli(args);
+    }
     EXPECT_EQ(run.code, c.code) << c.what;
     EXPECT_NE(run.err.find(c.error), std::string::npos) << c.what << ": " << run.err;
     EXPECT_EQ(run.out, "") << c.what;
-    EXPECT_EQ(Contents(kPol), c.pol) << c.what;
-    EXPECT_EQ(Contents(kIni), c.ini) << c.what;
+    EXPECT_EQ(FileContents(kPol), c.pol) << c.what;
+    EXPECT_EQ(FileContents(kIni), c.ini) << c.what;
     EXPECT_FALSE(PathExists(kGpo + "/Machine")) << c.what;
     EXPECT_FALSE(PathExists(kIni + ".tmp") || PathExists(kIni + ".old")) << c.what;
   }
 #ifndef _WIN32
   // A policy file that is a link, here to a file outside the folder.
-  Put("gpo_editor_outside.pol", pol);
+  PutFile("gpo_editor_outside.pol", pol);
   std::remove(kPol.c_str());
   ASSERT_EQ(symlink("../../gpo_editor_outside.pol", kPol.c_str()), 0);
   const CliRun linked = RunCli({"gpo", "keep", "C", "--dir", kGpo});
   EXPECT_EQ(linked.code, 2);
   EXPECT_NE(linked.err.find("is a link"), std::string::npos) << linked.err;
-  EXPECT_EQ(Contents("gpo_editor_outside.pol"), pol);
+  EXPECT_EQ(FileContents("gpo_editor_outside.pol"), pol);
   std::remove("gpo_editor_outside.pol");
 #endif
   RemoveGpo();
