@@ -155,25 +155,26 @@ std::vector<std::string> ChosenNames(const OutputOptions& options) {
 }
 
 // What a written file is and where it goes, for --format pol, gpp and lgpo.
-std::string WrittenFileNote(const OutputOptions& options) {
+std::string WrittenFileNote(const OutputOptions& options, const std::string& file) {
   const bool machine = options.hive == RegistryHive::LocalMachine;
   const std::string half = machine ? "Machine" : "User";
   switch (options.format) {
     case OutputFormat::PolicyFile:
-      return "A Registry.pol records no hive: as GPO\\" + half + "\\Registry.pol it holds the " +
-             (machine ? "computers'" : "users'") + " policy\n(" +
-             (machine ? "HKEY_LOCAL_MACHINE" : "HKEY_CURRENT_USER") +
-             "). Copied there by hand it replaces the GPO's other registry\n"
-             "settings, and clients read it only once gpt.ini's Version rises and lists the\n"
-             "registry extension: drivemask gpo does all of that and keeps the other settings.\n"
-             "LGPO.exe " +
-             (machine ? "/m" : "/u") + " FILE imports it into the local policy.\n";
+      return "A Registry.pol records no hive: as GPO\\" + half + "\\Registry.pol it holds the\n" +
+             (machine ? "computers' policy (HKEY_LOCAL_MACHINE)"
+                      : "users' policy (HKEY_CURRENT_USER)") +
+             ". Copied there by hand it replaces the GPO's\n"
+             "other registry settings, and clients read it only once gpt.ini's Version rises\n"
+             "and lists the registry extension: drivemask gpo does all of that and keeps the\n"
+             "other settings. LGPO.exe " +
+             (machine ? "/m " : "/u ") + file + " imports it into the local policy.\n";
     case OutputFormat::Preferences:
       return "Its place is GPO\\" + half +
              "\\Preferences\\Registry\\Registry.xml, which holds all the GPO's\n"
              "Preferences registry items: merge these items into an existing one.\n";
     default:
-      return "Run LGPO.exe /t FILE from an administrator prompt to put it into the local policy.\n";
+      return "Run LGPO.exe /t " + file +
+             " from an administrator prompt to put it into the local policy.\n";
   }
 }
 
@@ -214,7 +215,7 @@ int WritePolicyForm(std::uint32_t mask, const OutputOptions& options, const std:
                      (both ? "NoDrives and NoViewOnDrive" : ChosenNames(options)[0]) + " = " +
                      FormatMaskDecimal(mask) + " (0x" + formatter.RegDwordDigits() + "), " +
                      formatter.Summary() + ".\n";
-  out = text + WrittenFileNote(options);
+  out = text + WrittenFileNote(options, file);
   return DriveMaskCli::kExitSuccess;
 }
 

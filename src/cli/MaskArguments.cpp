@@ -101,7 +101,7 @@ bool MaskArguments::Parse(const std::vector<std::string>& args, std::string& err
     }
   }
 
-  if (!m_actionGiven && m_operands.empty()) {
+  if (!m_actionGiven && m_operands.empty() && m_gpoChange == GpoChange::None) {
     error = "nothing to do; give drives (keep C D, --hide A B) or a value to decode (try --help)";
     return false;
   }
@@ -128,8 +128,6 @@ bool MaskArguments::CheckCombination(std::string& error) const {
     error = "--dir, --disable and --clear go with gpo (drivemask gpo --disable --dir GPO)";
   } else if (m_action == MaskAction::Gpo) {
     return CheckGpo(error);
-  } else if (format == OutputFormat::PolicyFile && m_outDirectory.empty()) {
-    error = "--format pol writes a binary Registry.pol, never to the terminal: add --out FILE";
   } else if ((show || makeTemplate) && !m_operands.empty()) {
     error = std::string(show ? "show" : "template") + " takes no drives or values, but got " +
             QuotedText(m_operands.front()) +
@@ -148,6 +146,8 @@ bool MaskArguments::CheckCombination(std::string& error) const {
     error = "template needs choices, such as --choice \"Only C and D=C,D\" (LABEL=DRIVES)";
   } else if (makeTemplate && m_outDirectory.empty()) {
     error = "template needs --out DIR, the folder to write the template files into";
+  } else if (format == OutputFormat::PolicyFile && m_outDirectory.empty()) {
+    error = "--format pol writes a binary Registry.pol, never to the terminal: add --out FILE";
   } else {
     return true;
   }
