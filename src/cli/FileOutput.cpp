@@ -2,6 +2,7 @@
 
 #include <cerrno>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 
 #ifdef _WIN32
@@ -174,6 +175,42 @@ bool IsFolder(const std::string& path) {
   struct stat info;
   return stat(path.c_str(), &info) == 0 && S_ISDIR(info.st_mode);
 #endif
+}
+
+namespace {
+
+// The path with every link followed, as the system resolves it; empty when it
+// cannot.
+std::string ResolvedPath(const std::string& path) {
+#ifdef _WIN32
+  using FinalPathFunction = DWORD(WINAPI*)(HANDLE, LPSTR, DWORD, DWORD);
+  const HMODULE kernel = GetModuleHandleW(L"kernel32.dll");
+  const FARPROC found =
+      kernel != nullptr ? GetProcAddress(kernel, "GetFinalPathNameByHandleA") : nullptr;
+  if (found == nullptr) return "";
+  const auto finalPath = reinterpret_cast<FinalPathFunction>(reinterpret_cast<void*>(found));
+  const HANDLE handle =
+      CreateFileA(path.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                  OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+  if (handle == INVALID_HANDLE_VALUE) return "";
+  char resolved[4096] = "";
+  const DWORD length = finalPath(handle, resolved, sizeof resolved, 0);
+  CloseHandle(handle);
+  return length > 0 && length < sizeof resolved ? LowerAscii(resolved) + "\\" : "";
+#else
+  char* resolved = realpath(path.c_str(), nullptr);
+  const std::string text = resolved != nullptr ? std::string(resolved) + "/" : "";
+  std::free(resolved);
+  return text;
+#endif
+}
+
+}  // namespace
+
+bool LeadsOutOf(const std::string& path, const std::string& folder) {
+  const std::string inner = ResolvedPath(path);
+  const std::string outer = ResolvedPath(folder);
+  return !inner.empty() && !outer.empty() && inner.compare(0, outer.size(), outer) != 0;
 }
 
 std::string ChildInAnyCase(const std::string& folder, const std::string& name) {

@@ -16,6 +16,11 @@ enum class PathKind { Missing, File, Folder, Link, Other };
 PathKind KindOfPath(const std::string& path);
 // Whether the path is a folder or leads to one.
 bool IsFolder(const std::string& path);
+// Whether the path, with every link on the way followed, lies outside the
+// folder (also where the system does not show a link as one: Wine shows a
+// file behind a Unix symbolic link as a plain file). False for a path that
+// is not there, and where the system cannot tell (Windows before Vista).
+bool LeadsOutOf(const std::string& path, const std::string& folder);
 
 // folder/name, with the name as the folder spells it when a child of that
 // name in another case is there (SYSVOL folders made on Linux may hold

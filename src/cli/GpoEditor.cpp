@@ -96,13 +96,14 @@ bool IsAdministrator() {
 
 // Reads a file of the GPO that may be missing. A link is refused: it could
 // lead out of the folder, and the file would be written through it.
-bool ReadGpoFile(const std::string& path, bool& exists, std::string& bytes, std::string& error) {
+bool ReadGpoFile(const std::string& folder, const std::string& path, bool& exists,
+                 std::string& bytes, std::string& error) {
   const PathKind kind = KindOfPath(path);
   exists = kind != PathKind::Missing;
-  if (kind == PathKind::Link) {
+  if (kind == PathKind::Link || LeadsOutOf(path, folder)) {
     error = QuotedText(path) +
-            " is a link; drivemask edits no file through a link, which may lead out of the GPO "
-            "folder: put the file itself there";
+            " is a link, or leads out of the GPO folder through one; drivemask edits no file "
+            "through a link: put the file itself there";
     return false;
   }
   if (exists && kind != PathKind::File) {
@@ -184,11 +185,10 @@ int GpoEditor::Run(const Request& request, std::string& out, std::string& error)
   const std::string policyPath = ChildInAnyCase(hiveFolder, "Registry.pol");
   const std::string iniPath = ChildInAnyCase(folder, "gpt.ini");
   const PathKind hiveKind = KindOfPath(hiveFolder);
-  if (hiveKind == PathKind::Link ||
-      (hiveKind != PathKind::Missing && hiveKind != PathKind::Folder)) {
-    error = QuotedText(hiveFolder) + (hiveKind == PathKind::Link
-                                          ? " is a link; drivemask edits no GPO through a link"
-                                          : " is not a folder");
+  const bool linked = hiveKind == PathKind::Link || LeadsOutOf(hiveFolder, folder);
+  if (linked || (hiveKind != PathKind::Missing && hiveKind != PathKind::Folder)) {
+    error = QuotedText(hiveFolder) +
+            (linked ? " is a link; drivemask edits no GPO through a link" : " is not a folder");
     return DriveMaskCli::kExitBadInput;
   }
 
@@ -197,8 +197,8 @@ int GpoEditor::Run(const Request& request, std::string& out, std::string& error)
   std::string iniBytes;
   bool policyExists = false;
   bool iniExists = false;
-  if (!ReadGpoFile(policyPath, policyExists, policyBytes, error) ||
-      !ReadGpoFile(iniPath, iniExists, iniBytes, error)) {
+  if (!ReadGpoFile(folder, policyPath, policyExists, policyBytes, error) ||
+      !ReadGpoFile(folder, iniPath, iniExists, iniBytes, error)) {
     return DriveMaskCli::kExitBadInput;
   }
   if (!local && !iniExists && KindOfPath(ChildInAnyCase(folder, "Machine")) == PathKind::Missing &&

@@ -4,7 +4,7 @@
 # intended records in --format pol and after gpo, and a policy file Samba
 # writes with other settings mixed in keeps every one of them, in order,
 # through gpo keep, --disable and --clear. xmllint must find --format gpp
-# well-formed, with a fresh GUID per item.
+# well-formed, with a fresh GUID per item. gpo does not go through a link.
 #
 #   policy_writer_samba.py <program> [runner...]
 # Exit 77 (skipped) when python3-samba is missing or the runner skips.
@@ -33,13 +33,13 @@ def check(ok, what):
         print(f"FAIL: {what}", file=sys.stderr)
 
 
-def run(*args):
+def run(*args, code=0):
     done = subprocess.run(runner + [program, *args], capture_output=True, text=True)
     if done.returncode == 77 and "wine-run: skipped: " in done.stderr:
         print(done.stderr.strip())
         sys.exit(77)
-    check(done.returncode == 0, f"drivemask {' '.join(args)}: exit {done.returncode}: {done.stderr}")
-    return done.stdout
+    check(done.returncode == code, f"drivemask {' '.join(args)}: exit {done.returncode}: {done.stderr}")
+    return done.stdout if code == 0 else done.stderr
 
 
 def entries(path):
@@ -104,6 +104,18 @@ with open("gpo/gpt.ini", "rb") as f:
 check(b"Version=262145\r\n" in ini and b"displayName=Mixed\r\n" in ini and
       b"gPCUserExtensionNames=[{35378EAC-683F-11D2-A89A-00C04FBBCFA2}"
       b"{D02B1F73-3407-48AE-BA88-E8213C6761F1}]\r\n" in ini, f"gpt.ini after three edits: {ini}")
+
+# A Registry.pol that is a symbolic link out of the folder (which Wine shows
+# as a plain file) is neither read nor replaced.
+os.makedirs("linked/User")
+os.symlink("../../a.pol", "linked/User/Registry.pol")
+with open("a.pol", "rb") as f:
+    outside = f.read()
+error = run("gpo", "keep", "C", "--dir", "linked", code=2)
+check("is a link" in error, f"gpo through a link: {error}")
+with open("a.pol", "rb") as f:
+    check(f.read() == outside and os.path.islink("linked/User/Registry.pol"), "gpo went through a link")
+check(os.listdir("linked") == ["User"], f"gpo through a link left {os.listdir('linked')}")
 
 uids = []
 for out in ("r1.xml", "r2.xml"):
