@@ -1,17 +1,18 @@
 #include "cli/DriveMaskCli.h"
 
-#include <cerrno>
 #include <cstdint>
-#include <cstdio>
-#include <cstring>
 
 #include "app/DriveMask.h"
 #include "cli/ArgumentText.h"
 #include "cli/DriveSelection.h"
+#include "cli/FileInput.h"
 #include "cli/FileOutput.h"
+#include "cli/GroupPolicyReader.h"
+#include "cli/GroupPolicyReport.h"
 #include "cli/LiveRegistry.h"
 #include "cli/MaskArguments.h"
 #include "cli/MaskValueParser.h"
+#include "cli/PolicyFile.h"
 #include "cli/PolicyFormatter.h"
 #include "cli/PolicyReport.h"
 #include "cli/PolicyTemplate.h"
@@ -68,49 +69,66 @@ bool DecodeValue(const MaskArguments& arguments, std::uint32_t& mask, std::strin
   return MaskValueParser::Parse(JoinWords(words), mask, valueName, error);
 }
 
-// The whole of a file, at most 64 MB (an export of a whole hive is large; one
-// of the policy key is a few hundred bytes).
-bool ReadWholeFile(const std::string& path, std::string& bytes, std::string& error) {
-  const std::size_t kLimit = 64u << 20;
-  std::FILE* file = std::fopen(path.c_str(), "rb");
-  if (file == nullptr) {
-    error = "cannot open " + QuotedText(path) + ": " + std::strerror(errno);
-    return false;
-  }
-  bytes.clear();
-  char buffer[65536];
-  std::size_t got = 0;
-  while ((got = std::fread(buffer, 1, sizeof buffer, file)) > 0 && bytes.size() <= kLimit) {
-    bytes.append(buffer, got);
-  }
-  const bool failed = std::ferror(file) != 0;
-  std::fclose(file);
-  if (failed) {
-    error = "cannot read " + QuotedText(path);
-  } else if (bytes.size() > kLimit) {
-    error = QuotedText(path) + " is larger than 64 MB; export only the Policies\\Explorer key";
-  } else {
+// show --from PATH, --local-gpo, or the live registry: the report in the
+// format asked for.
+bool Show(const MaskArguments& arguments, std::string& out, std::string& error) {
+  const bool json = arguments.Options().format == OutputFormat::Json;
+  std::vector<PolicySource> sources;
+  if (arguments.LocalGpo()) {
+    bool found = false;
+    std::string folder;
+    if (!GroupPolicyReader::ReadLocalPolicy(sources, found, folder, error)) return false;
+    if (!found && !json) {
+      out = "This computer has no local Group Policy: " + folder +
+            "\nholds no Machine or User folder, so the local policy sets nothing.\n";
+      return true;
+    }
+    out = json ? GroupPolicyReport::Json(sources) : GroupPolicyReport::Plain(sources);
     return true;
   }
-  return false;
-}
-
-// show: the live registry, or the export named by --from.
-bool Show(const MaskArguments& arguments, std::string& out, std::string& error) {
   PolicyValues values;
-  std::string source = "the registry of this computer";
-  if (arguments.FromFile().empty()) {
+  const std::string& path = arguments.FromFile();
+  if (path.empty()) {
     if (!LiveRegistry::Read(values, error)) return false;
-  } else {
-    std::string bytes;
-    if (!ReadWholeFile(arguments.FromFile(), bytes, error)) return false;
-    if (!RegistryExport::Read(bytes, values, error)) {
-      error = QuotedText(arguments.FromFile()) + ": " + error;
-      return false;
-    }
-    source = "the export " + arguments.FromFile();
+    out = json ? GroupPolicyReport::Json(values, "registry", "")
+               : PolicyReport::Explain(values, "the registry of this computer");
+    return true;
   }
-  out = PolicyReport::Explain(values, source);
+  const PathKind kind = KindOfPath(path);
+  if (kind == PathKind::Missing) {
+    error = "cannot open " + QuotedText(path, 0) + ": no such file or folder";
+    return false;
+  }
+  const PolicyScope hive = !arguments.HiveGiven() ? PolicyScope::Unknown
+                           : arguments.Options().hive == RegistryHive::LocalMachine
+                               ? PolicyScope::LocalMachine
+                               : PolicyScope::CurrentUser;
+  std::string bytes;
+  if (kind == PathKind::File && !ReadWholeFile(path, 64u << 20, bytes, error)) return false;
+  const bool policyFile = bytes.compare(0, 4, PolicyFile::kHeader, 4) == 0;
+  if (arguments.HiveGiven() && !policyFile) {
+    error = "--hive is for a Registry.pol found outside its Machine or User folder; " +
+            QuotedText(path, 0) +
+            (kind == PathKind::Folder ? " is a folder, whose Machine and User folders give the hive"
+                                      : " is no Registry.pol");
+    return false;
+  }
+  if (kind == PathKind::Folder || policyFile) {
+    if (kind == PathKind::Folder) {
+      if (!GroupPolicyReader::ReadFolder(path, sources, error)) return false;
+    } else {
+      sources.resize(1);
+      if (!GroupPolicyReader::ReadPolicyFile(path, bytes, hive, sources[0], error)) return false;
+    }
+    out = json ? GroupPolicyReport::Json(sources) : GroupPolicyReport::Plain(sources);
+    return true;
+  }
+  if (!RegistryExport::Read(bytes, values, error)) {
+    error = QuotedText(path, 0) + ": " + error;
+    return false;
+  }
+  out = json ? GroupPolicyReport::Json(values, "registry-export", path)
+             : PolicyReport::Explain(values, "the export " + path);
   return true;
 }
 

@@ -10,6 +10,7 @@ enum class OutputFormat {
   Adm,         // ADM ITEMLIST entries and their [strings] line
   Admx,        // an ADMX <item> and its ADML <string>; for template, ADMX and ADML files
   AdmFile,     // template: a complete classic ADM template file
+  Json,        // show: the report for scripts
 };
 
 enum class RegistryHive {

@@ -54,6 +54,7 @@ std::string PolicyFormatter::Format(const OutputOptions& options) const {
       return Admx(options);
     case OutputFormat::Plain:
     case OutputFormat::AdmFile:  // whole template files: PolicyTemplate
+    case OutputFormat::Json:     // show only: GroupPolicyReport
       break;
   }
   return Plain(options);
