@@ -100,11 +100,11 @@ std::string WithCrLf(const std::string& text) {
   return out;
 }
 
-std::string EscapedText(const std::string& text) {
+std::string EscapedText(const std::string& text, std::size_t limit) {
   std::string shown;
   std::size_t characters = 0;
   for (std::size_t at = 0; at < text.size(); ++characters) {
-    if (characters == kShownArgumentLength) return shown + "...";
+    if (characters == limit && limit != 0) return shown + "...";
     std::uint32_t c = 0;
     const std::size_t length = DecodeUtf8(text, at, c);
     if (length == 0) {
@@ -118,8 +118,8 @@ std::string EscapedText(const std::string& text) {
   return shown;
 }
 
-std::string QuotedText(const std::string& text) {
-  const std::string shown = EscapedText(text);
+std::string QuotedText(const std::string& text, std::size_t limit) {
+  const std::string shown = EscapedText(text, limit);
   return shown.find('"') == std::string::npos ? "\"" + shown + "\"" : "'" + shown + "'";
 }
 

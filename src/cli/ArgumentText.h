@@ -29,12 +29,13 @@ std::string WithCrLf(const std::string& text);
 // The text as one line of a message, without quotes: line feeds, tabs and
 // other control characters escaped (\n, \t, \x1b), characters beyond ASCII as
 // \uFF23 or \U0001F600, bytes that are no UTF-8 as \xff; cut after
-// kShownArgumentLength characters with "...".
-std::string EscapedText(const std::string& text);
+// kShownArgumentLength characters with "..." (after shown characters when
+// given; 0 shows the whole text, as for the path of a file).
+std::string EscapedText(const std::string& text, std::size_t shown = kShownArgumentLength);
 
 // EscapedText in double quotes, or in single quotes when it holds double
 // quotes itself (a .reg line).
-std::string QuotedText(const std::string& text);
+std::string QuotedText(const std::string& text, std::size_t shown = kShownArgumentLength);
 
 // Refuses an argument that holds anything but printable ASCII, with a message
 // naming the argument (by its position, 1 for the first) and the first

@@ -1,19 +1,20 @@
 #include "cli/DriveMaskCli.h"
 
-#include <cerrno>
 #include <cstdint>
-#include <cstdio>
-#include <cstring>
 #include <ctime>
 
 #include "app/DriveMask.h"
 #include "cli/ArgumentText.h"
 #include "cli/DriveSelection.h"
+#include "cli/FileInput.h"
 #include "cli/FileOutput.h"
 #include "cli/GpoEditor.h"
+#include "cli/GroupPolicyReader.h"
+#include "cli/GroupPolicyReport.h"
 #include "cli/LiveRegistry.h"
 #include "cli/MaskArguments.h"
 #include "cli/MaskValueParser.h"
+#include "cli/PolicyFile.h"
 #include "cli/PolicyFileWriter.h"
 #include "cli/PolicyFormatter.h"
 #include "cli/PolicyReport.h"
@@ -74,22 +75,66 @@ bool DecodeValue(const MaskArguments& arguments, std::uint32_t& mask, std::strin
   return MaskValueParser::Parse(JoinWords(words), mask, valueName, error);
 }
 
-// show: the live registry, or the export named by --from.
+// show --from PATH, --local-gpo, or the live registry: the report in the
+// format asked for.
 bool Show(const MaskArguments& arguments, std::string& out, std::string& error) {
-  PolicyValues values;
-  std::string source = "the registry of this computer";
-  if (arguments.FromFile().empty()) {
-    if (!LiveRegistry::Read(values, error)) return false;
-  } else {
-    std::string bytes;
-    if (!ReadWholeFile(arguments.FromFile(), bytes, error)) return false;
-    if (!RegistryExport::Read(bytes, values, error)) {
-      error = QuotedText(arguments.FromFile()) + ": " + error;
-      return false;
+  const bool json = arguments.Options().format == OutputFormat::Json;
+  std::vector<PolicySource> sources;
+  if (arguments.LocalGpo()) {
+    bool found = false;
+    std::string folder;
+    if (!GroupPolicyReader::ReadLocalPolicy(sources, found, folder, error)) return false;
+    if (!found && !json) {
+      out = "This computer has no local Group Policy: " + folder +
+            "\nholds no Machine or User folder, so the local policy sets nothing.\n";
+      return true;
     }
-    source = "the export " + arguments.FromFile();
+    out = json ? GroupPolicyReport::Json(sources) : GroupPolicyReport::Plain(sources);
+    return true;
   }
-  out = PolicyReport::Explain(values, source);
+  PolicyValues values;
+  const std::string& path = arguments.FromFile();
+  if (path.empty()) {
+    if (!LiveRegistry::Read(values, error)) return false;
+    out = json ? GroupPolicyReport::Json(values, "registry", "")
+               : PolicyReport::Explain(values, "the registry of this computer");
+    return true;
+  }
+  const PathKind kind = KindOfPath(path);
+  if (kind == PathKind::Missing) {
+    error = "cannot open " + QuotedText(path, 0) + ": no such file or folder";
+    return false;
+  }
+  const PolicyScope hive = !arguments.HiveGiven() ? PolicyScope::Unknown
+                           : arguments.Options().hive == RegistryHive::LocalMachine
+                               ? PolicyScope::LocalMachine
+                               : PolicyScope::CurrentUser;
+  std::string bytes;
+  if (kind == PathKind::File && !ReadWholeFile(path, 64u << 20, bytes, error)) return false;
+  const bool policyFile = bytes.compare(0, 4, PolicyFile::kHeader, 4) == 0;
+  if (arguments.HiveGiven() && !policyFile) {
+    error = "--hive is for a Registry.pol found outside its Machine or User folder; " +
+            QuotedText(path, 0) +
+            (kind == PathKind::Folder ? " is a folder, whose Machine and User folders give the hive"
+                                      : " is no Registry.pol");
+    return false;
+  }
+  if (kind == PathKind::Folder || policyFile) {
+    if (kind == PathKind::Folder) {
+      if (!GroupPolicyReader::ReadFolder(path, sources, error)) return false;
+    } else {
+      sources.resize(1);
+      if (!GroupPolicyReader::ReadPolicyFile(path, bytes, hive, sources[0], error)) return false;
+    }
+    out = json ? GroupPolicyReport::Json(sources) : GroupPolicyReport::Plain(sources);
+    return true;
+  }
+  if (!RegistryExport::Read(bytes, values, error)) {
+    error = QuotedText(path, 0) + ": " + error;
+    return false;
+  }
+  out = json ? GroupPolicyReport::Json(values, "registry-export", path)
+             : PolicyReport::Explain(values, "the export " + path);
   return true;
 }
 

@@ -9,7 +9,6 @@
 #include <io.h>
 #include <windows.h>
 #else
-#include <dirent.h>
 #include <sys/stat.h>
 #include <unistd.h>
 #endif
@@ -127,53 +126,13 @@ bool MoveFileOver(const std::string& from, const std::string& to, std::string& e
 #endif
 }
 
-bool ReadWholeFile(const std::string& path, std::string& bytes, std::string& error) {
-  const std::size_t kLimit = 64u << 20;
-  std::FILE* file = std::fopen(path.c_str(), "rb");
-  if (file == nullptr) {
-    error = "cannot open " + QuotedText(path) + ": " + std::strerror(errno);
-    return false;
-  }
-  bytes.clear();
-  char buffer[65536];
-  std::size_t got = 0;
-  while ((got = std::fread(buffer, 1, sizeof buffer, file)) > 0 && bytes.size() <= kLimit) {
-    bytes.append(buffer, got);
-  }
-  const bool failed = std::ferror(file) != 0;
-  std::fclose(file);
-  if (failed) {
-    error = "cannot read " + QuotedText(path);
-  } else if (bytes.size() > kLimit) {
-    error = QuotedText(path) + " is larger than 64 MB; export only the Policies\\Explorer key";
-  } else {
-    return true;
-  }
-  return false;
-}
-
-PathKind KindOfPath(const std::string& path) {
+bool IsLink(const std::string& path) {
 #ifdef _WIN32
   const DWORD attributes = GetFileAttributesA(path.c_str());
-  if (attributes == INVALID_FILE_ATTRIBUTES) return PathKind::Missing;
-  if (attributes & FILE_ATTRIBUTE_REPARSE_POINT) return PathKind::Link;
-  return attributes & FILE_ATTRIBUTE_DIRECTORY ? PathKind::Folder : PathKind::File;
+  return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_REPARSE_POINT);
 #else
   struct stat info;
-  if (lstat(path.c_str(), &info) != 0) return PathKind::Missing;
-  if (S_ISLNK(info.st_mode)) return PathKind::Link;
-  if (S_ISDIR(info.st_mode)) return PathKind::Folder;
-  return S_ISREG(info.st_mode) ? PathKind::File : PathKind::Other;
-#endif
-}
-
-bool IsFolder(const std::string& path) {
-#ifdef _WIN32
-  const DWORD attributes = GetFileAttributesA(path.c_str());
-  return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
-#else
-  struct stat info;
-  return stat(path.c_str(), &info) == 0 && S_ISDIR(info.st_mode);
+  return lstat(path.c_str(), &info) == 0 && S_ISLNK(info.st_mode);
 #endif
 }
 
@@ -211,31 +170,6 @@ bool LeadsOutOf(const std::string& path, const std::string& folder) {
   const std::string inner = ResolvedPath(path);
   const std::string outer = ResolvedPath(folder);
   return !inner.empty() && !outer.empty() && inner.compare(0, outer.size(), outer) != 0;
-}
-
-std::string ChildInAnyCase(const std::string& folder, const std::string& name) {
-  const char last = folder.empty() ? '/' : folder.back();
-#ifdef _WIN32
-  const char* const separator = "\\";
-#else
-  const char* const separator = "/";
-#endif
-  const std::string prefix = last == '/' || last == '\\' ? folder : folder + separator;
-#ifndef _WIN32  // Windows finds names in any case itself
-  if (DIR* listing = opendir(folder.c_str())) {
-    std::string found = name;
-    const std::string wanted = LowerAscii(name);
-    while (const dirent* entry = readdir(listing)) {
-      if (LowerAscii(entry->d_name) == wanted) {
-        found = entry->d_name;
-        if (found == name) break;
-      }
-    }
-    closedir(listing);
-    return prefix + found;
-  }
-#endif
-  return prefix + name;
 }
 
 bool PathExists(const std::string& path) {

@@ -4,28 +4,18 @@
 #include <utility>
 #include <vector>
 
-// Files read whole, and written whole or not at all, for show, template, the
-// policy file formats and gpo.
+// Files written whole or not at all, for template, the policy file formats
+// and gpo (FileInput reads them).
 
-// The whole of a file, at most 64 MB; false with a message naming the file.
-bool ReadWholeFile(const std::string& path, std::string& bytes, std::string& error);
+// Whether the name is a link (natively a symbolic link; on Windows any
+// reparse point: a symbolic link, a junction, a mount point), not followed.
+bool IsLink(const std::string& path);
 
-// What a name is, without following a link: a link (or, on Windows, any
-// reparse point) is Link whatever it leads to.
-enum class PathKind { Missing, File, Folder, Link, Other };
-PathKind KindOfPath(const std::string& path);
-// Whether the path is a folder or leads to one.
-bool IsFolder(const std::string& path);
 // Whether the path, with every link on the way followed, lies outside the
 // folder (also where the system does not show a link as one: Wine shows a
 // file behind a Unix symbolic link as a plain file). False for a path that
 // is not there, and where the system cannot tell (Windows before Vista).
 bool LeadsOutOf(const std::string& path, const std::string& folder);
-
-// folder/name, with the name as the folder spells it when a child of that
-// name in another case is there (SYSVOL folders made on Linux may hold
-// MACHINE, or registry.pol); folder/name as given otherwise.
-std::string ChildInAnyCase(const std::string& folder, const std::string& name);
 
 // Makes the folder unless it is there already; false with a message naming
 // the folder and the failure. made tells whether this call made it.

@@ -9,6 +9,7 @@
 
 #include "cli/ArgumentText.h"
 #include "cli/DriveMaskCli.h"
+#include "cli/FileInput.h"
 #include "cli/FileOutput.h"
 #include "cli/GptIni.h"
 #include "cli/PolicyFile.h"
@@ -16,6 +17,19 @@
 #include "cli/PolicyFormatter.h"
 
 namespace {
+
+// A policy file or gpt.ini is a few kilobytes; one of 64 MB is no such file.
+constexpr std::size_t kFileLimit = 64u << 20;
+
+// folder/name, with the name as the folder spells it where a child of that
+// name is there in another case (SYSVOL folders made on Linux may hold
+// MACHINE, or registry.pol).
+std::string ChildInAnyCase(const std::string& folder, const std::string& name) {
+  std::vector<std::string> names;
+  std::string error;
+  const std::string found = ListFolder(folder, names, error) ? FindName(names, name) : "";
+  return JoinPath(folder, found.empty() ? name : found);
+}
 
 // The path as the system resolves it, for telling what kind of GPO folder
 // it is; the path itself when that fails.
@@ -75,7 +89,7 @@ std::string LocalPolicyFolder() {
   const UINT length = GetWindowsDirectoryA(windows, MAX_PATH);
   const std::string root = length > 0 && length < MAX_PATH ? windows : "C:\\Windows";
   const std::string native = root + "\\Sysnative";
-  return (IsFolder(native) ? native : root + "\\System32") + "\\GroupPolicy";
+  return (KindOfPath(native) == PathKind::Folder ? native : root + "\\System32") + "\\GroupPolicy";
 }
 
 // Whether this process may edit the local policy: it runs with the
@@ -99,8 +113,8 @@ bool IsAdministrator() {
 bool ReadGpoFile(const std::string& folder, const std::string& path, bool& exists,
                  std::string& bytes, std::string& error) {
   const PathKind kind = KindOfPath(path);
-  exists = kind != PathKind::Missing;
-  if (kind == PathKind::Link || LeadsOutOf(path, folder)) {
+  exists = kind != PathKind::Missing || IsLink(path);
+  if (IsLink(path) || LeadsOutOf(path, folder)) {
     error = QuotedText(path) +
             " is a link, or leads out of the GPO folder through one; drivemask edits no file "
             "through a link: put the file itself there";
@@ -111,7 +125,7 @@ bool ReadGpoFile(const std::string& folder, const std::string& path, bool& exist
     return false;
   }
   bytes.clear();
-  return !exists || ReadWholeFile(path, bytes, error);
+  return !exists || ReadWholeFile(path, kFileLimit, bytes, error);
 }
 
 std::string NamesText(const std::vector<std::string>& names) {
@@ -175,7 +189,7 @@ int GpoEditor::Run(const Request& request, std::string& out, std::string& error)
     return DriveMaskCli::kExitBadInput;
   }
 #endif
-  if (!IsFolder(folder)) {
+  if (KindOfPath(folder) != PathKind::Folder) {
     error = QuotedText(folder) + (PathExists(folder) ? " is not a folder" : " does not exist") +
             "; --dir names a GPO folder, the one that holds gpt.ini, Machine and User";
     return DriveMaskCli::kExitBadInput;
@@ -185,7 +199,7 @@ int GpoEditor::Run(const Request& request, std::string& out, std::string& error)
   const std::string policyPath = ChildInAnyCase(hiveFolder, "Registry.pol");
   const std::string iniPath = ChildInAnyCase(folder, "gpt.ini");
   const PathKind hiveKind = KindOfPath(hiveFolder);
-  const bool linked = hiveKind == PathKind::Link || LeadsOutOf(hiveFolder, folder);
+  const bool linked = IsLink(hiveFolder) || LeadsOutOf(hiveFolder, folder);
   if (linked || (hiveKind != PathKind::Missing && hiveKind != PathKind::Folder)) {
     error = QuotedText(hiveFolder) +
             (linked ? " is a link; drivemask edits no GPO through a link" : " is not a folder");

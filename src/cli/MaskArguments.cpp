@@ -82,6 +82,8 @@ bool MaskArguments::Parse(const std::vector<std::string>& args, std::string& err
       if (!SetAction(MaskAction::Hide, arg, error)) return false;
     } else if (arg == "--decode") {
       if (!SetAction(MaskAction::Decode, arg, error)) return false;
+    } else if (arg == "--local-gpo") {
+      m_localGpo = true;
     } else {
       std::string option = arg;
       std::string value;
@@ -116,6 +118,9 @@ bool MaskArguments::CheckCombination(std::string& error) const {
                           format == OutputFormat::Preferences || format == OutputFormat::Lgpo;
   if (!m_fromFile.empty() && !show) {
     error = "--from goes with show (drivemask show --from FILE)";
+  } else if (m_localGpo && (!show || !m_fromFile.empty())) {
+    error = show ? "give --local-gpo or --from, not both"
+                 : "--local-gpo goes with show (drivemask show --local-gpo)";
   } else if (!m_choices.empty() && !makeTemplate) {
     error = "--choice and --out go with template (drivemask template --choice ... --out DIR)";
   } else if (!m_outDirectory.empty() && !makeTemplate && !fileFormat) {
@@ -133,8 +138,17 @@ bool MaskArguments::CheckCombination(std::string& error) const {
             QuotedText(m_operands.front()) +
             (show ? "; write drivemask show, or show --from FILE"
                   : "; give each choice as --choice \"LABEL=DRIVES\"");
-  } else if (show && (m_formatGiven || m_valueNamesGiven || m_hiveGiven)) {
-    error = "show takes no --format, --value or --hive: it explains both values in both hives";
+  } else if (show && m_formatGiven && m_options.format != OutputFormat::Plain &&
+             m_options.format != OutputFormat::Json) {
+    error = "show writes plain (the default) or json";
+  } else if (show && m_valueNamesGiven) {
+    error = "show takes no --value: it explains both values in both hives";
+  } else if (show && m_hiveGiven && m_fromFile.empty()) {
+    error =
+        "show takes --hive only with --from FILE, for a Registry.pol found outside its "
+        "Machine or User folder";
+  } else if (!show && m_options.format == OutputFormat::Json) {
+    error = "--format json is for show (drivemask show --from PATH --format json)";
   } else if (makeTemplate && m_formatGiven && m_options.format != OutputFormat::Admx &&
              m_options.format != OutputFormat::AdmFile) {
     error = "template writes admx (ADMX and ADML files, the default) or adm-file (an ADM file)";
@@ -210,6 +224,7 @@ bool MaskArguments::SetFormat(const std::string& value, std::string& error) {
       {"pol", OutputFormat::PolicyFile},
       {"gpp", OutputFormat::Preferences},
       {"lgpo", OutputFormat::Lgpo},
+      {"json", OutputFormat::Json},
   };
   const std::string lower = LowerAscii(value);
   for (const auto& entry : kFormats) {
@@ -220,8 +235,8 @@ bool MaskArguments::SetFormat(const std::string& value, std::string& error) {
     }
   }
   error = "unknown format " + QuotedText(value) +
-          "; choose plain, reg, regadd, powershell, adm, admx, pol, gpp or lgpo (template: admx or "
-          "adm-file)";
+          "; choose plain, reg, regadd, powershell, adm, admx, pol, gpp or lgpo (show: plain or "
+          "json; template: admx or adm-file)";
   return false;
 }
 

@@ -30,6 +30,7 @@ enum class GpoChange {
 //   drivemask --hide A B --format reg --value both --hive HKLM
 //   drivemask decode "\"NoDrives\"=dword:03fffff3"
 //   drivemask show --from exported.reg
+//   drivemask show --from \\example.org\SYSVOL\example.org\Policies --format json
 //   drivemask template --choice "Only C and D=C,D" --out policies
 //   drivemask keep C D --format pol --out Registry.pol
 //   drivemask gpo keep C D --dir gpo --hive HKLM
@@ -52,8 +53,13 @@ class MaskArguments {
   // Whether the action was given (keep, hide, decode) or inferred from a bare
   // value.
   bool ActionGiven() const { return m_actionGiven; }
-  // show --from FILE: the registry export to read; empty for the live registry.
+  // show --from PATH: the registry export, Registry.pol, GPO folder, GPO
+  // backup or folder of backups to read; empty for the live registry.
   const std::string& FromFile() const { return m_fromFile; }
+  // show --local-gpo: the local Group Policy of this computer.
+  bool LocalGpo() const { return m_localGpo; }
+  // Whether --hive was given (show: the hive of a bare Registry.pol).
+  bool HiveGiven() const { return m_hiveGiven; }
   // template: the --choice arguments, LABEL=DRIVES, in order, and --out DIR.
   const std::vector<std::string>& Choices() const { return m_choices; }
   // (For --format pol, gpp and lgpo, --out names the file to write.)
@@ -78,6 +84,7 @@ class MaskArguments {
   bool m_formatGiven = false;
   bool m_hiveGiven = false;
   std::string m_fromFile;
+  bool m_localGpo = false;
   std::vector<std::string> m_choices;
   std::string m_outDirectory;
   GpoChange m_gpoChange = GpoChange::None;

@@ -13,6 +13,7 @@ enum class OutputFormat {
   PolicyFile,   // a Registry.pol file (binary: written only with --out)
   Preferences,  // a Group Policy Preferences Registry.xml
   Lgpo,         // text for LGPO.exe, which makes a policy file of it
+  Json,         // show: the report for scripts
 };
 
 enum class RegistryHive {

@@ -58,6 +58,7 @@ std::string PolicyFormatter::Format(const OutputOptions& options) const {
     case OutputFormat::AdmFile:      // whole template files: PolicyTemplate
     case OutputFormat::PolicyFile:   // binary: PolicyFileWriter
     case OutputFormat::Preferences:  // needs fresh GUIDs and the time: Preferences()
+    case OutputFormat::Json:         // show only: GroupPolicyReport
       break;
   }
   return Plain(options);

@@ -37,8 +37,10 @@ std::string Hex8(std::uint32_t value) {
   return "0x" + std::string(8 - hex.size(), '0') + hex;
 }
 
+}  // namespace
+
 // "hides A, B, E-Z; leaves C, D visible", or "blocks ..." for NoViewOnDrive.
-std::string Effect(PolicyName name, std::uint32_t mask) {
+std::string PolicyReport::Effect(PolicyName name, std::uint32_t mask) {
   const bool hides = name == PolicyName::NoDrives;
   const std::string verb = hides ? "hides" : "blocks";
   std::string text = PolicyFormatter(mask & kAllDrivesMask)
@@ -51,7 +53,7 @@ std::string Effect(PolicyName name, std::uint32_t mask) {
 }
 
 // The value as found: its type, its raw value and what Explorer makes of it.
-std::string Describe(PolicyName name, const PolicyValue& value) {
+std::string PolicyReport::DescribeValue(PolicyName name, const PolicyValue& value) {
   switch (value.state) {
     case PolicyValue::State::Unknown:
       return "not in this export";
@@ -83,7 +85,7 @@ std::string Describe(PolicyName name, const PolicyValue& value) {
 
 // "  LABEL   text", the text wrapped at spaces to lines of at most 80
 // characters, continued under its first word.
-std::string Entry(const std::string& label, const std::string& text) {
+std::string PolicyReport::Entry(const std::string& label, const std::string& text) {
   const std::size_t kWidth = 80;
   const std::string indent(2 + kColumn, ' ');
   std::string out =
@@ -108,11 +110,13 @@ std::string Entry(const std::string& label, const std::string& text) {
   return out + "\n";
 }
 
+namespace {
+
 // Which value Explorer applies, and what it does.
 std::string Applies(PolicyName name, const PolicyValue& machine, const PolicyValue& user) {
   std::uint32_t mask = 0;
   if (PolicyReport::ReadsAsMask(machine, mask)) {
-    return "the HKEY_LOCAL_MACHINE value: " + Effect(name, mask);
+    return "the HKEY_LOCAL_MACHINE value: " + PolicyReport::Effect(name, mask);
   }
   const bool machineIgnored = machine.state == PolicyValue::State::Set;
   const bool machineUnknown = machine.state == PolicyValue::State::Unknown ||
@@ -121,7 +125,7 @@ std::string Applies(PolicyName name, const PolicyValue& machine, const PolicyVal
     std::string text = "the HKEY_CURRENT_USER value";
     if (machineIgnored) text += " (the HKEY_LOCAL_MACHINE one is ignored)";
     if (machineUnknown) text += ", unless HKEY_LOCAL_MACHINE sets one";
-    return text + ": " + Effect(name, mask);
+    return text + ": " + PolicyReport::Effect(name, mask);
   }
   const std::string none =
       name == PolicyName::NoDrives ? "every drive stays visible" : "every drive can be opened";
@@ -160,7 +164,7 @@ std::string PolicyReport::Explain(const PolicyValues& values, const std::string&
     out += std::string("\n") + entry.title + "\n";
     for (PolicyHive hive : {PolicyHive::LocalMachine, PolicyHive::CurrentUser}) {
       out += Entry(kHiveNames[static_cast<int>(hive)],
-                   Describe(entry.name, values.At(hive, entry.name)));
+                   DescribeValue(entry.name, values.At(hive, entry.name)));
     }
     out += Entry("Applies:", Applies(entry.name, values.At(PolicyHive::LocalMachine, entry.name),
                                      values.At(PolicyHive::CurrentUser, entry.name)));

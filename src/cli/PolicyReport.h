@@ -18,4 +18,13 @@ class PolicyReport {
 
   // Whether Explorer reads the value as a mask, and the mask it reads.
   static bool ReadsAsMask(const PolicyValue& value, std::uint32_t& mask);
+
+  // The value as found: its type, its raw value and what Explorer makes of it.
+  static std::string DescribeValue(PolicyName name, const PolicyValue& value);
+  // What a mask does: "hides A, B, E-Z; leaves C, D visible" ("blocks ..."
+  // for NoViewOnDrive), with any bits above Z: named.
+  static std::string Effect(PolicyName name, std::uint32_t mask);
+  // "  LABEL   text", the text wrapped at spaces to lines of at most 80
+  // characters, continued under its first word.
+  static std::string Entry(const std::string& label, const std::string& text);
 };

@@ -162,9 +162,10 @@ bool RegistryExport::Read(const std::string& bytes, PolicyValues& values, std::s
   if (first == lines.size() || (lines[first].text != "Windows Registry Editor Version 5.00" &&
                                 lines[first].text != "REGEDIT4")) {
     error =
-        "this is no registry export: it does not begin with Windows Registry Editor "
+        "this is no registry export (it does not begin with Windows Registry Editor "
         "Version 5.00 or REGEDIT4" +
-        (first < lines.size() ? " but with " + QuotedText(lines[first].text) : "");
+        (first < lines.size() ? " but with " + QuotedText(lines[first].text) : "") +
+        ") and no registry policy file (Registry.pol, which begins with PReg)";
     return false;
   }
 

@@ -228,7 +228,7 @@ TEST(DriveMaskCli, ShowExplainsARegistryExport) {
   ExpectBadInput({"show", "--from", "no-such-file.reg"}, "cannot open \"no-such-file.reg\"");
   ExpectBadInput({"show", "--from", ""}, "--from needs a file name");
   ExpectBadInput({"show", "C"}, "show takes no drives or values");
-  ExpectBadInput({"show", "--format", "reg"}, "show takes no --format");
+  ExpectBadInput({"show", "--format", "reg"}, "show writes plain (the default) or json");
   ExpectBadInput({"keep", "C", "--from", "x.reg"}, "--from goes with show");
 #ifndef _WIN32
   ExpectBadInput({"show"}, "show reads the registry of Windows");

@@ -1,0 +1,38 @@
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <vector>
+
+// Files and folders read for show --from and --local-gpo. Paths are UTF-8 on
+// every build; the Windows build passes them to the system in UTF-16, so a
+// folder name in any script is found and shown as it is.
+
+// The separator this system writes between folder names.
+#ifdef _WIN32
+constexpr char kPathSeparator = '\\';
+#else
+constexpr char kPathSeparator = '/';
+#endif
+
+enum class PathKind { Missing, File, Folder };
+PathKind KindOfPath(const std::string& path);
+
+// folder and name joined with one separator.
+std::string JoinPath(const std::string& folder, const std::string& name);
+
+// The last name of a path ("Machine" for "gpo/Machine/Registry.pol" when
+// asked for the folder of a file: FolderNameOf), or "".
+std::string FolderNameOf(const std::string& filePath);
+
+// The names a folder holds (not "." and ".."), in byte order; false with a
+// message naming the folder.
+bool ListFolder(const std::string& path, std::vector<std::string>& names, std::string& error);
+
+// The entry of names equal to name in any case (Windows' own comparison of
+// file names, which Group Policy's writers rely on), or "".
+std::string FindName(const std::vector<std::string>& names, const std::string& name);
+
+// The whole of a file of at most limit bytes; false with a message naming it.
+bool ReadWholeFile(const std::string& path, std::size_t limit, std::string& bytes,
+                   std::string& error);
