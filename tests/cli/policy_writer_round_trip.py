@@ -1,13 +1,14 @@
 #!/usr/bin/python3
-# What drivemask writes for Group Policy, read by other implementations (under
-# Wine for the Windows builds): Samba's (python3-samba) must find exactly the
+# What drivemask writes for Group Policy, read back by show --from and by
+# other implementations (under Wine for the Windows builds): Samba's (python3-samba) must find exactly the
 # intended records in --format pol and after gpo, and a policy file Samba
 # writes with other settings mixed in keeps every one of them, in order,
 # through gpo keep, --disable and --clear. xmllint must find --format gpp
 # well-formed, with a fresh GUID per item. gpo does not go through a link.
 #
-#   policy_writer_samba.py <program> [runner...]
+#   policy_writer_round_trip.py <program> [runner...]
 # Exit 77 (skipped) when python3-samba is missing or the runner skips.
+import json
 import os
 import re
 import subprocess
@@ -18,7 +19,7 @@ try:
     from samba import ndr
     from samba.dcerpc import preg
 except ImportError as error:
-    print(f"policy_writer_samba: skipped: python3-samba is missing ({error}); tools/bootstrap installs it")
+    print(f"policy_writer_round_trip: skipped: python3-samba is missing ({error}); tools/bootstrap installs it")
     sys.exit(77)
 
 program = os.path.realpath(sys.argv[1])
@@ -65,6 +66,15 @@ def write_pol(path, records):
         f.write(ndr.ndr_pack(pol))
 
 
+def shown(path, *args):
+    """What show --from reads back: {value name: (result in the hive, mask applied)}."""
+    report = json.loads(run("show", "--from", path, "--format", "json", *args))
+    source = report["sources"][0]
+    return {name: tuple((h["hive"], h["result"]) for h in value["hives"] if h["result"] != "untouched")
+            + ((value["applies"]["mask"],) if value["applies"]["mask"] is not None else ())
+            for name, value in source["values"].items()}
+
+
 def ours(entry):
     return entry[0].lower() == KEY.lower() and entry[1].lower() in (
         "nodrives", "noviewondrive", "**del.nodrives", "**del.noviewondrive")
@@ -75,6 +85,8 @@ os.chdir(tempfile.mkdtemp())
 run("keep", "C", "D", "--format", "pol", "--value", "both", "--hive", "HKLM", "--out", "a.pol")
 check(entries("a.pol") == [(KEY, "NoDrives", 4, 67108851), (KEY, "NoViewOnDrive", 4, 67108851)],
       f"--format pol: Samba reads {entries('a.pol')}")
+both_set = {name: (("HKLM", "set"), 67108851) for name in ("NoDrives", "NoViewOnDrive")}
+check(shown("a.pol", "--hive", "HKLM") == both_set, f"show --from a.pol: {shown('a.pol', '--hive', 'HKLM')}")
 
 os.makedirs("gpo/USER")
 others = [
@@ -90,15 +102,19 @@ with open("gpo/gpt.ini", "wb") as f:
     f.write(b"[General]\r\nVersion=65537\r\ndisplayName=Mixed\r\n")
 
 steps = [
-    (["keep", "C", "D"], [(KEY, "NoDrives", 4, 67108851), (KEY, "NoViewOnDrive", 4, 67108851)]),
-    (["--disable"], [(KEY, "**del.NoDrives", 1, " "), (KEY, "**del.NoViewOnDrive", 1, " ")]),
-    (["--clear"], []),
+    (["keep", "C", "D"], [(KEY, "NoDrives", 4, 67108851), (KEY, "NoViewOnDrive", 4, 67108851)],
+     (("HKCU", "set"), 67108851)),
+    (["--disable"], [(KEY, "**del.NoDrives", 1, " "), (KEY, "**del.NoViewOnDrive", 1, " ")],
+     (("HKCU", "deleted"),)),
+    (["--clear"], [], ()),
 ]
-for args, expected in steps:
+for args, expected, result in steps:
     run("gpo", *args, "--value", "both", "--dir", "gpo")
     found = entries("gpo/USER/Registry.pol")
     check([e for e in found if not ours(e)] == others, f"gpo {args[0]}: other records now {found}")
     check([e for e in found if ours(e)] == expected, f"gpo {args[0]}: ours now {found}")
+    check(shown("gpo") == {"NoDrives": result, "NoViewOnDrive": result},
+          f"gpo {args[0]}: show --from reads {shown('gpo')}")
 with open("gpo/gpt.ini", "rb") as f:
     ini = f.read()
 check(b"Version=262145\r\n" in ini and b"displayName=Mixed\r\n" in ini and
@@ -127,7 +143,11 @@ for out in ("r1.xml", "r2.xml"):
     check(len(re.findall(r'changed="\d{4}-\d\d-\d\d \d\d:\d\d:\d\d"', text)) == 2, f"{out}: changed")
     check(text.count('value="03fffff3"') == 2, f"{out}: values")
 check(len(uids) == 4 and len(set(uids)) == 4, f"gpp GUIDs are not four fresh ones: {uids}")
+os.makedirs("gpp/User/Preferences/Registry")
+os.rename("r1.xml", "gpp/User/Preferences/Registry/Registry.xml")
+check(shown("gpp") == {name: (("HKCU", "set"), 67108851) for name in ("NoDrives", "NoViewOnDrive")},
+      f"show --from reads the Preferences items as {shown('gpp')}")
 
 if failures:
     sys.exit(1)
-print("ok: Samba reads --format pol and gpo's edits; xmllint reads --format gpp")
+print("ok: show --from and Samba read --format pol and gpo's edits; show --from and xmllint read --format gpp")
