@@ -1,10 +1,11 @@
 #!/usr/bin/python3
 # What drivemask writes for Group Policy, read back by show --from and by
-# other implementations (under Wine for the Windows builds): Samba's (python3-samba) must find exactly the
-# intended records in --format pol and after gpo, and a policy file Samba
-# writes with other settings mixed in keeps every one of them, in order,
-# through gpo keep, --disable and --clear. xmllint must find --format gpp
-# well-formed, with a fresh GUID per item. gpo does not go through a link.
+# other implementations (under Wine for the Windows builds). Samba's
+# (python3-samba) must find exactly the intended records in --format pol and
+# after gpo, and a policy file Samba writes with other settings mixed in keeps
+# every one of them, in order, through gpo keep, --disable and --clear.
+# xmllint must find --format gpp well-formed, with a fresh GUID per item. gpo
+# does not go through a link.
 #
 #   policy_writer_round_trip.py <program> [runner...]
 # Exit 77 (skipped) when python3-samba is missing or the runner skips.
