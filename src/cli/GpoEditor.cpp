@@ -142,8 +142,7 @@ std::string ChangeText(const GpoEditor::Request& request) {
              (request.valueNames.size() == 2 ? ", **del." + request.valueNames[1] : "") +
              ": clients delete the value" + (request.valueNames.size() == 2 ? "s)" : ")");
     case GpoChange::Clear:
-      return names + " Not configured (the GPO's records for " +
-             (request.valueNames.size() == 2 ? "them" : "it") + " taken out)";
+      return names + " Not configured";
     default:
       break;
   }
@@ -160,6 +159,16 @@ std::string ChangeText(const GpoEditor::Request& request) {
   return text;
 }
 
+// "Version 65537 -> 131073 (user changes 1 -> 2)".
+std::string VersionText(const GptIni::Change& change, bool machine) {
+  if (change.created) return "a new file, Version " + std::to_string(change.newVersion);
+  const int shift = machine ? 0 : 16;
+  return "Version " + std::to_string(change.oldVersion) + " -> " +
+         std::to_string(change.newVersion) + " (" + (machine ? "computer" : "user") + " changes " +
+         std::to_string((change.oldVersion >> shift) & 0xFFFF) + " -> " +
+         std::to_string((change.newVersion >> shift) & 0xFFFF) + ")";
+}
+
 std::string Plural(std::size_t count, const char* what) {
   return std::to_string(count) + " " + what + (count == 1 ? "" : "s");
 }
@@ -169,7 +178,6 @@ std::string Plural(std::size_t count, const char* what) {
 int GpoEditor::Run(const Request& request, std::string& out, std::string& error) {
   const bool local = request.folder.empty();
   std::string folder = request.folder;
-  std::vector<std::string> madeFolders;
 #ifdef _WIN32
   if (local) {
     folder = LocalPolicyFolder();
@@ -179,9 +187,6 @@ int GpoEditor::Run(const Request& request, std::string& out, std::string& error)
           "administrator prompt (Run as administrator)";
       return DriveMaskCli::kExitOutputFailed;
     }
-    bool made = false;
-    if (!MakeFolder(folder, error, &made)) return DriveMaskCli::kExitOutputFailed;
-    if (made) madeFolders.push_back(folder);
   }
 #else
   if (local) {
@@ -189,7 +194,9 @@ int GpoEditor::Run(const Request& request, std::string& out, std::string& error)
     return DriveMaskCli::kExitBadInput;
   }
 #endif
-  if (KindOfPath(folder) != PathKind::Folder) {
+  // The local policy folder is there only once a local policy was set.
+  const bool newLocalFolder = local && KindOfPath(folder) == PathKind::Missing;
+  if (KindOfPath(folder) != PathKind::Folder && !newLocalFolder) {
     error = QuotedText(folder) + (PathExists(folder) ? " is not a folder" : " does not exist") +
             "; --dir names a GPO folder, the one that holds gpt.ini, Machine and User";
     return DriveMaskCli::kExitBadInput;
@@ -269,13 +276,15 @@ int GpoEditor::Run(const Request& request, std::string& out, std::string& error)
   std::vector<std::pair<std::string, std::string>> files;
   if (policyChanged) files.emplace_back(policyPath, merged);
   files.emplace_back(iniPath, newIni);
-  bool made = false;
-  if (!MakeFolder(hiveFolder, error, &made)) {
-    for (const std::string& path : madeFolders) RemoveEmptyFolder(path);
-    return DriveMaskCli::kExitOutputFailed;
+  // Folders made for the files go again when the files cannot be written.
+  std::vector<std::string> madeFolders;
+  bool written = true;
+  for (const std::string& path : {folder, hiveFolder}) {
+    bool made = false;
+    written = written && MakeFolder(path, error, &made);
+    if (made) madeFolders.insert(madeFolders.begin(), path);
   }
-  if (made) madeFolders.insert(madeFolders.begin(), hiveFolder);
-  if (!WriteFiles(files, error)) {
+  if (!written || !WriteFiles(files, error)) {
     for (const std::string& path : madeFolders) RemoveEmptyFolder(path);
     return DriveMaskCli::kExitOutputFailed;
   }
@@ -293,18 +302,8 @@ int GpoEditor::Run(const Request& request, std::string& out, std::string& error)
     text += policyExists ? "kept " + Plural(records.size() - replaced, "other record")
                          : std::string("a new file");
   }
-  const int shift = request.machine ? 0 : 16;
-  const std::string count = std::to_string((iniChange.newVersion >> shift) & 0xFFFF);
-  text += ")\n  " + iniPath.substr(within) + "\n    ";
-  if (iniChange.created) {
-    text += "a new file, Version " + std::to_string(iniChange.newVersion);
-  } else {
-    text += "Version " + std::to_string(iniChange.oldVersion) + " -> " +
-            std::to_string(iniChange.newVersion) + " (" + (request.machine ? "computer" : "user") +
-            " changes " + std::to_string((iniChange.oldVersion >> shift) & 0xFFFF) + " -> " +
-            count + ")";
-  }
-  text += "\n";
+  text +=
+      ")\n  " + iniPath.substr(within) + "\n    " + VersionText(iniChange, request.machine) + "\n";
   if (iniChange.extensionAdded) {
     text += "    the registry extension added to gPC" + half + "ExtensionNames\n";
   }
