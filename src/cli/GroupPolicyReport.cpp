@@ -56,6 +56,12 @@ bool OutcomeMask(const DriveValueOutcome& outcome, std::uint32_t& mask) {
          PolicyReport::ReadsAsMask(outcome.step->value, mask);
 }
 
+// What the source's steps for a value in one hive come to; nothing where the
+// GPO's status turns that part off.
+DriveValueOutcome Outcome(const PolicySource& source, PolicyScope scope, PolicyName name) {
+  return source.Disabled(scope) ? DriveValueOutcome() : OutcomeOf(source.Steps(scope, name));
+}
+
 // One step as a sentence, with the entry and file it comes from.
 std::string StepText(PolicyName name, const DriveValueStep& step) {
   std::string text;
@@ -87,8 +93,8 @@ std::string StepText(PolicyName name, const DriveValueStep& step) {
 
 // Which value Explorer ends up reading, from what the source does in each hive.
 std::string Applies(const PolicySource& source, PolicyName name) {
-  const DriveValueOutcome machine = OutcomeOf(source.Steps(PolicyScope::LocalMachine, name));
-  const DriveValueOutcome user = OutcomeOf(source.Steps(PolicyScope::CurrentUser, name));
+  const DriveValueOutcome machine = Outcome(source, PolicyScope::LocalMachine, name);
+  const DriveValueOutcome user = Outcome(source, PolicyScope::CurrentUser, name);
   const std::string self = SourceWord(source);
   const auto qualifier = [](const DriveValueOutcome& outcome) {
     std::string text;
@@ -126,8 +132,8 @@ std::string Applies(const PolicySource& source, PolicyName name) {
 std::string Summary(const PolicySource& source) {
   std::string text;
   for (PolicyName name : kNames) {
-    const DriveValueOutcome machine = OutcomeOf(source.Steps(PolicyScope::LocalMachine, name));
-    const DriveValueOutcome user = OutcomeOf(source.Steps(PolicyScope::CurrentUser, name));
+    const DriveValueOutcome machine = Outcome(source, PolicyScope::LocalMachine, name);
+    const DriveValueOutcome user = Outcome(source, PolicyScope::CurrentUser, name);
     std::string what;
     std::uint32_t mask = 0;
     if (OutcomeMask(machine, mask) || OutcomeMask(user, mask)) {
@@ -167,6 +173,13 @@ std::string PlainOne(const PolicySource& source) {
     if (!source.domain.empty()) about += " of " + Shown(source.domain);
     if (!source.backupTime.empty()) about += ", backed up " + Shown(source.backupTime);
     out += "  " + about + "\n  in " + Shown(source.path) + "\n";
+    if (source.machineDisabled || source.userDisabled) {
+      out += std::string("  Its ") +
+             (source.machineDisabled && source.userDisabled ? "Computer and User"
+              : source.machineDisabled                      ? "Computer"
+                                                            : "User") +
+             " Configuration settings are disabled: Windows applies none of them.\n";
+    }
   } else if (source.kind == PolicySource::Kind::Gpo && !source.gpoId.empty()) {
     out += "  GPO " + source.gpoId + "\n";
   }
@@ -219,8 +232,9 @@ std::string PlainOne(const PolicySource& source) {
       const std::string label = scope == PolicyScope::Unknown ? "In this file" : HiveName(scope);
       if (steps.empty()) out += PolicyReport::Entry(label, "left alone");
       for (std::size_t i = 0; i < steps.size(); ++i) {
+        const std::string off = source.Disabled(scope) ? "(settings disabled, not applied) " : "";
         out += PolicyReport::Entry(i == 0 ? label : "",
-                                   (i == 0 ? "" : "then ") + StepText(value.name, steps[i]));
+                                   off + (i == 0 ? "" : "then ") + StepText(value.name, steps[i]));
       }
     }
     out +=
@@ -399,12 +413,15 @@ std::string JsonOne(const PolicySource& source) {
       std::string list;
       for (const DriveValueStep& step : steps) list += (list.empty() ? "" : ", ") + JsonStep(step);
       out += std::string(first ? "" : ",") + "\n        " +
-             JsonHive(scope, kResults[static_cast<int>(OutcomeOf(steps).state)], list);
+             JsonHive(scope,
+                      source.Disabled(scope) ? "not-applied"
+                                             : kResults[static_cast<int>(OutcomeOf(steps).state)],
+                      list);
       first = false;
     }
     out += "],\n        \"applies\": ";
-    const DriveValueOutcome machine = OutcomeOf(source.Steps(PolicyScope::LocalMachine, name));
-    const DriveValueOutcome user = OutcomeOf(source.Steps(PolicyScope::CurrentUser, name));
+    const DriveValueOutcome machine = Outcome(source, PolicyScope::LocalMachine, name);
+    const DriveValueOutcome user = Outcome(source, PolicyScope::CurrentUser, name);
     std::uint32_t mask = 0;
     if (unknown) {
       out += JsonApplies(PolicyScope::Unknown, 0, true);
