@@ -212,34 +212,25 @@ std::string PlainOne(const PolicySource& source) {
         "folder goes to HKEY_LOCAL_MACHINE, the one in its User folder to HKEY_CURRENT_USER;\n"
         "give --hive HKLM or --hive HKCU to say which this is.\n";
   } else {
-    out +=
-        "Explorer takes each value from HKEY_LOCAL_MACHINE when it is set there, else from\n"
-        "HKEY_CURRENT_USER. It reads them when it starts: log off and on after a change.\n";
+    out += PolicyReport::kLookupNote;
   }
-  const struct {
-    PolicyName name;
-    const char* title;
-  } kValues[] = {
-      {PolicyName::NoDrives, "NoDrives (hides drives in Explorer and the file dialogs)"},
-      {PolicyName::NoViewOnDrive, "NoViewOnDrive (prevents opening drives in Explorer)"},
-  };
-  for (const auto& value : kValues) {
-    out += std::string("\n") + value.title + "\n";
+  for (PolicyName name : kNames) {
+    out += std::string("\n") + PolicyReport::Heading(name) + "\n";
     for (PolicyScope scope :
          {PolicyScope::LocalMachine, PolicyScope::CurrentUser, PolicyScope::Unknown}) {
       if ((scope == PolicyScope::Unknown) != unknown) continue;
-      const std::vector<DriveValueStep>& steps = source.Steps(scope, value.name);
+      const std::vector<DriveValueStep>& steps = source.Steps(scope, name);
       const std::string label = scope == PolicyScope::Unknown ? "In this file" : HiveName(scope);
       if (steps.empty()) out += PolicyReport::Entry(label, "left alone");
       for (std::size_t i = 0; i < steps.size(); ++i) {
         const std::string off = source.Disabled(scope) ? "(settings disabled, not applied) " : "";
         out += PolicyReport::Entry(i == 0 ? label : "",
-                                   off + (i == 0 ? "" : "then ") + StepText(value.name, steps[i]));
+                                   off + (i == 0 ? "" : "then ") + StepText(name, steps[i]));
       }
     }
     out +=
         PolicyReport::Entry("Applies:", unknown ? "depends on the hive this file is for (see above)"
-                                                : Applies(source, value.name));
+                                                : Applies(source, name));
   }
   if (!source.otherValues.empty()) {
     out += "\nOther values under the key, not explained here:\n";
@@ -325,17 +316,11 @@ std::string JsonDrives(std::uint32_t mask) {
   return out + "]";
 }
 
-std::string TypeName(std::uint32_t type) {
-  static const char* const kNames[] = {"REG_NONE",   "REG_SZ",      "REG_EXPAND_SZ",
-                                       "REG_BINARY", "REG_DWORD",   "REG_DWORD_BIG_ENDIAN",
-                                       "REG_LINK",   "REG_MULTI_SZ"};
-  if (type < sizeof kNames / sizeof kNames[0]) return kNames[type];
-  return type == kRegQword ? "REG_QWORD" : "";
-}
-
 std::string JsonValue(const PolicyValue& value) {
-  std::string out = "{\"type\": " + std::to_string(value.type) +
-                    ", \"typeName\": " + JsonOrNull(TypeName(value.type));
+  std::string out = "{\"type\": " + std::to_string(value.type) + ", \"typeName\": " +
+                    JsonOrNull(PolicyReport::TypeName(value.type).compare(0, 4, "REG_") == 0
+                                   ? PolicyReport::TypeName(value.type)
+                                   : "");
   if (value.type == kRegSz || value.type == kRegExpandSz) {
     out += ", \"text\": " + JsonString(value.data);
   } else {

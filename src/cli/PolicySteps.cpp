@@ -83,9 +83,9 @@ bool PreferenceValue(const std::string& typeName, const std::string& text, Polic
   static const struct {
     const char* name;
     std::uint32_t type;
-  } kTypes[] = {{"REG_SZ", kRegSz},         {"REG_EXPAND_SZ", kRegExpandSz},
-                {"REG_BINARY", kRegBinary}, {"REG_DWORD", kRegDword},
-                {"REG_MULTI_SZ", 7},        {"REG_QWORD", kRegQword}};
+  } kTypes[] = {
+      {"REG_SZ", kRegSz},       {"REG_EXPAND_SZ", kRegExpandSz}, {"REG_BINARY", kRegBinary},
+      {"REG_DWORD", kRegDword}, {"REG_MULTI_SZ", kRegMultiSz},   {"REG_QWORD", kRegQword}};
   value = PolicyValue();
   value.state = PolicyValue::State::Set;
   bool known = false;
