@@ -105,7 +105,14 @@ bool Show(const MaskArguments& arguments, std::string& out, std::string& error) 
                                : PolicyScope::CurrentUser;
   std::string bytes;
   if (kind == PathKind::File && !ReadWholeFile(path, 64u << 20, bytes, error)) return false;
-  const bool policyFile = bytes.compare(0, 4, PolicyFile::kHeader, 4) == 0;
+  // Told apart by the first bytes; only a damaged file named .pol is taken for
+  // the policy file it was meant to be, so that its error gives the offset.
+  const std::string lower = LowerAscii(path);
+  const bool named = lower.size() > 4 && lower.compare(lower.size() - 4, 4, ".pol") == 0;
+  const bool policyFile =
+      bytes.compare(0, 4, PolicyFile::kHeader, 4) == 0 ||
+      (named && bytes.compare(0, 2, "\xFF\xFE") != 0 && bytes.compare(0, 8, "REGEDIT4") != 0 &&
+       bytes.compare(0, 8, "Windows ") != 0);
   if (arguments.HiveGiven() && !policyFile) {
     error = "--hive is for a Registry.pol found outside its Machine or User folder; " +
             QuotedText(path, 0) +

@@ -198,11 +198,12 @@ bool AddPreferenceSteps(const std::vector<XmlElement>& elements, const std::stri
     const std::string hive = attribute("hive");
     const std::string key = attribute("key");
     const std::string valueName = attribute("default") == "1" ? "" : attribute("name");
-    const std::string action = attribute("action").empty() ? "U" : attribute("action");
+    const std::string given = LowerAscii(attribute("action"));
+    const std::string action = given == "c" ? "C" : given == "r" ? "R" : given == "d" ? "D" : "U";
     PolicyScope scope = PolicyScope::Unknown;
-    if (hive == "HKEY_LOCAL_MACHINE") {
+    if (LowerAscii(hive) == "hkey_local_machine") {
       scope = PolicyScope::LocalMachine;
-    } else if (hive == "HKEY_CURRENT_USER") {
+    } else if (LowerAscii(hive) == "hkey_current_user") {
       scope = PolicyScope::CurrentUser;
     }
     const bool keyItem = valueName.empty() && attribute("default") != "1";
@@ -214,8 +215,7 @@ bool AddPreferenceSteps(const std::vector<XmlElement>& elements, const std::stri
     const std::string* itemName = item.Attribute("name");
     DriveValueStep step;
     step.file = file;
-    step.entry = "Preferences item " + QuotedText(itemName != nullptr ? *itemName : valueName) +
-                 " (" +
+    step.entry = "Preferences item \"" + (itemName != nullptr ? *itemName : valueName) + "\" (" +
                  (action == "C"   ? "Create"
                   : action == "R" ? "Replace"
                   : action == "D" ? "Delete"
