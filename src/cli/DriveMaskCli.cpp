@@ -7,6 +7,7 @@
 #include "cli/DriveSelection.h"
 #include "cli/FileInput.h"
 #include "cli/FileOutput.h"
+#include "cli/GroupPolicyJson.h"
 #include "cli/GroupPolicyReader.h"
 #include "cli/GroupPolicyReport.h"
 #include "cli/LiveRegistry.h"
@@ -83,14 +84,14 @@ bool Show(const MaskArguments& arguments, std::string& out, std::string& error) 
             "\nholds no Machine or User folder, so the local policy sets nothing.\n";
       return true;
     }
-    out = json ? GroupPolicyReport::Json(sources) : GroupPolicyReport::Plain(sources);
+    out = json ? GroupPolicyJson::Write(sources) : GroupPolicyReport::Plain(sources);
     return true;
   }
   PolicyValues values;
   const std::string& path = arguments.FromFile();
   if (path.empty()) {
     if (!LiveRegistry::Read(values, error)) return false;
-    out = json ? GroupPolicyReport::Json(values, "registry", "")
+    out = json ? GroupPolicyJson::Write(values, "registry", "")
                : PolicyReport::Explain(values, "the registry of this computer");
     return true;
   }
@@ -127,14 +128,14 @@ bool Show(const MaskArguments& arguments, std::string& out, std::string& error) 
       sources.resize(1);
       if (!GroupPolicyReader::ReadPolicyFile(path, bytes, hive, sources[0], error)) return false;
     }
-    out = json ? GroupPolicyReport::Json(sources) : GroupPolicyReport::Plain(sources);
+    out = json ? GroupPolicyJson::Write(sources) : GroupPolicyReport::Plain(sources);
     return true;
   }
   if (!RegistryExport::Read(bytes, values, error)) {
     error = QuotedText(path, 0) + ": " + error;
     return false;
   }
-  out = json ? GroupPolicyReport::Json(values, "registry-export", path)
+  out = json ? GroupPolicyJson::Write(values, "registry-export", path)
              : PolicyReport::Explain(values, "the export " + path);
   return true;
 }

@@ -71,6 +71,13 @@ struct PolicySource {
   const std::vector<DriveValueStep>& Steps(PolicyScope scope, PolicyName name) const {
     return steps[static_cast<int>(scope)][static_cast<int>(name)];
   }
+  // Whether entries of an unknown hive were read (a Registry.pol found alone).
+  bool HasUnknownScope() const {
+    for (const PolicySourceFile& file : files) {
+      if (file.scope == PolicyScope::Unknown) return true;
+    }
+    return false;
+  }
   bool Disabled(PolicyScope scope) const {
     return (scope == PolicyScope::LocalMachine && machineDisabled) ||
            (scope == PolicyScope::CurrentUser && userDisabled);

@@ -1,6 +1,7 @@
 #include "cli/PolicySteps.h"
 
 #include "cli/ArgumentText.h"
+#include "cli/PolicyReport.h"
 
 namespace {
 
@@ -279,4 +280,13 @@ DriveValueOutcome OutcomeOf(const std::vector<DriveValueStep>& steps) {
     outcome.conditional = outcome.conditional || !step.condition.empty();
   }
   return outcome;
+}
+
+bool DriveValueOutcome::ReadsAsMask(std::uint32_t& mask) const {
+  return (state == State::Set || state == State::SetIfAbsent) &&
+         PolicyReport::ReadsAsMask(step->value, mask);
+}
+
+DriveValueOutcome OutcomeIn(const PolicySource& source, PolicyScope scope, PolicyName name) {
+  return source.Disabled(scope) ? DriveValueOutcome() : OutcomeOf(source.Steps(scope, name));
 }
