@@ -113,8 +113,10 @@ std::string Summary(const PolicySource& source) {
       what += machine.ReadsAsMask(mask) ? " (HKLM)" : " (HKCU)";
     } else if (machine.state == State::Untouched && user.state == State::Untouched) {
       what = "left alone";
-    } else {
+    } else if (machine.state == State::Deleted || user.state == State::Deleted) {
       what = "removed";
+    } else {
+      what = "set as a type Explorer ignores";
     }
     text += std::string(text.empty() ? "" : "; ") + PolicyNameText(name) + " " + what;
   }
@@ -133,7 +135,7 @@ std::string Title(const PolicySource& source) {
       break;
   }
   return "the GPO backup " + (source.displayName.empty() ? std::string("without a name")
-                                                         : "\"" + source.displayName + "\"");
+                                                         : "\"" + Shown(source.displayName) + "\"");
 }
 
 std::string PlainOne(const PolicySource& source) {
