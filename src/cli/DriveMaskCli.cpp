@@ -9,6 +9,7 @@
 #include "cli/FileInput.h"
 #include "cli/FileOutput.h"
 #include "cli/GpoEditor.h"
+#include "cli/GroupPolicyJson.h"
 #include "cli/GroupPolicyReader.h"
 #include "cli/GroupPolicyReport.h"
 #include "cli/LiveRegistry.h"
@@ -89,14 +90,14 @@ bool Show(const MaskArguments& arguments, std::string& out, std::string& error) 
             "\nholds no Machine or User folder, so the local policy sets nothing.\n";
       return true;
     }
-    out = json ? GroupPolicyReport::Json(sources) : GroupPolicyReport::Plain(sources);
+    out = json ? GroupPolicyJson::Write(sources) : GroupPolicyReport::Plain(sources);
     return true;
   }
   PolicyValues values;
   const std::string& path = arguments.FromFile();
   if (path.empty()) {
     if (!LiveRegistry::Read(values, error)) return false;
-    out = json ? GroupPolicyReport::Json(values, "registry", "")
+    out = json ? GroupPolicyJson::Write(values, "registry", "")
                : PolicyReport::Explain(values, "the registry of this computer");
     return true;
   }
@@ -111,7 +112,14 @@ bool Show(const MaskArguments& arguments, std::string& out, std::string& error) 
                                : PolicyScope::CurrentUser;
   std::string bytes;
   if (kind == PathKind::File && !ReadWholeFile(path, 64u << 20, bytes, error)) return false;
-  const bool policyFile = bytes.compare(0, 4, PolicyFile::kHeader, 4) == 0;
+  // Told apart by the first bytes; only a damaged file named .pol is taken for
+  // the policy file it was meant to be, so that its error gives the offset.
+  const std::string lower = LowerAscii(path);
+  const bool named = lower.size() > 4 && lower.compare(lower.size() - 4, 4, ".pol") == 0;
+  const bool policyFile =
+      bytes.compare(0, 4, PolicyFile::kHeader, 4) == 0 ||
+      (named && bytes.compare(0, 2, "\xFF\xFE") != 0 && bytes.compare(0, 8, "REGEDIT4") != 0 &&
+       bytes.compare(0, 8, "Windows ") != 0);
   if (arguments.HiveGiven() && !policyFile) {
     error = "--hive is for a Registry.pol found outside its Machine or User folder; " +
             QuotedText(path, 0) +
@@ -126,14 +134,14 @@ bool Show(const MaskArguments& arguments, std::string& out, std::string& error) 
       sources.resize(1);
       if (!GroupPolicyReader::ReadPolicyFile(path, bytes, hive, sources[0], error)) return false;
     }
-    out = json ? GroupPolicyReport::Json(sources) : GroupPolicyReport::Plain(sources);
+    out = json ? GroupPolicyJson::Write(sources) : GroupPolicyReport::Plain(sources);
     return true;
   }
   if (!RegistryExport::Read(bytes, values, error)) {
     error = QuotedText(path, 0) + ": " + error;
     return false;
   }
-  out = json ? GroupPolicyReport::Json(values, "registry-export", path)
+  out = json ? GroupPolicyJson::Write(values, "registry-export", path)
              : PolicyReport::Explain(values, "the export " + path);
   return true;
 }
@@ -361,7 +369,8 @@ std::string DriveMaskCli::Usage() {
   return "Usage: drivemask keep DRIVE... [OPTIONS]    keep these drives, hide the rest\n"
          "       drivemask hide DRIVE... [OPTIONS]    hide these drives (or --hide)\n"
          "       drivemask [decode] VALUE [OPTIONS]   show which drives a mask hides\n"
-         "       drivemask show [--from FILE.reg]     explain the policy the registry holds\n"
+         "       drivemask show [--from PATH | --local-gpo] [--format json]\n"
+         "                                            explain the drive policy set\n"
          "       drivemask template --choice LABEL=DRIVES... --out DIR [--format adm-file]\n"
          "                                            write template files with your choices\n"
          "       drivemask gpo keep|hide DRIVE... --dir GPO [--hive HKLM] [--value NAME]\n"
@@ -381,9 +390,14 @@ std::string DriveMaskCli::Usage() {
          "        (<decimal value=\"67108851\" />) or a reg query line\n"
          "        (NoDrives REG_DWORD 0x3fffff3). Quote a value that holds spaces.\n"
          "\n"
-         "show    reads NoDrives and NoViewOnDrive of HKLM and HKCU (on Windows), or of\n"
-         "        a registry export (--from FILE.reg, on any system), and explains them:\n"
-         "        type, raw value, the drives hidden or blocked, and which one applies.\n"
+         "show    reads NoDrives and NoViewOnDrive of HKLM and HKCU (on Windows) and\n"
+         "        explains them: type, raw value, the drives hidden or blocked, and which\n"
+         "        one applies. --from PATH reads, on any system, a registry export\n"
+         "        (.reg), a Registry.pol, a GPO folder (Machine, User), a GPO backup or a\n"
+         "        folder of backups: what each GPO sets, deletes or leaves alone;\n"
+         "        --local-gpo reads this computer's local Group Policy (Windows).\n"
+         "        --hive HKLM or HKCU says where a Registry.pol outside a Machine or User\n"
+         "        folder goes.\n"
          "\n"
          "template writes VeskelDrives.admx and en-US/VeskelDrives.adml into DIR (or,\n"
          "        with --format adm-file, VeskelDrives.adm): a category with two policies,\n"
@@ -419,10 +433,12 @@ std::string DriveMaskCli::Usage() {
          "                   pol         a Registry.pol file (binary: needs --out FILE)\n"
          "                   gpp         a Group Policy Preferences Registry.xml\n"
          "                   lgpo        text for LGPO.exe (/t imports it, /r makes a .pol)\n"
+         "                   json        show: the report for scripts\n"
          "  --value NAME     NoDrives (default), NoViewOnDrive or both; a decoded .reg or\n"
          "                   reg query line keeps the value it names\n"
          "  --hive HIVE      HKCU (default, the user's policy) or HKLM (every user)\n"
-         "  --from FILE      show: read this registry export instead of the registry\n"
+         "  --from PATH      show: read this export, policy file, GPO or backup folder\n"
+         "  --local-gpo      show: read the local Group Policy of this computer\n"
          "  --choice L=D     template: one choice, its label and drives (repeat it)\n"
          "  --out DIR        template: the folder for the files\n"
          "  --out FILE       --format pol, gpp or lgpo: the file to write (never replaced)\n"
@@ -439,6 +455,7 @@ std::string DriveMaskCli::Usage() {
          "  drivemask 0x3fffff3                  which drives does this hide?\n"
          "  drivemask decode NoDrives=dword:03fffff3 --format adm\n"
          "  drivemask show --from exported.reg   what does this export set?\n"
+         "  drivemask show --from GPOBackups     which of these GPOs hide drives?\n"
          "  drivemask template --choice \"Only C and D=C,D\" --choice \"Office=C-F X\" --out gpo\n"
          "  drivemask keep C D --format pol --out Registry.pol\n"
          "  drivemask gpo keep C D --hive HKLM --dir \\\\corp\\SYSVOL\\corp\\Policies\\{GUID}\n"

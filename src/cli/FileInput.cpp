@@ -43,35 +43,24 @@ std::string Describe(DWORD code) {
   }
 }
 
-// A handle of CreateFileW, closed when it goes out of scope.
-class FileHandle {
+// A handle of a file (CreateFileW, closed with CloseHandle) or of a folder
+// search (FindFirstFileW, closed with FindClose), freed when it goes out of scope.
+template <BOOL(WINAPI* Close)(HANDLE)>
+class OwnedHandle {
  public:
-  explicit FileHandle(HANDLE handle) : m_handle(handle) {}
-  ~FileHandle() {
-    if (m_handle != INVALID_HANDLE_VALUE) CloseHandle(m_handle);
+  explicit OwnedHandle(HANDLE handle) : m_handle(handle) {}
+  ~OwnedHandle() {
+    if (m_handle != INVALID_HANDLE_VALUE) Close(m_handle);
   }
-  FileHandle(const FileHandle&) = delete;
-  FileHandle& operator=(const FileHandle&) = delete;
+  OwnedHandle(const OwnedHandle&) = delete;
+  OwnedHandle& operator=(const OwnedHandle&) = delete;
   HANDLE Get() const { return m_handle; }
 
  private:
   HANDLE m_handle;
 };
-
-// A search of FindFirstFileW, closed when it goes out of scope.
-class FolderSearch {
- public:
-  explicit FolderSearch(HANDLE handle) : m_handle(handle) {}
-  ~FolderSearch() {
-    if (m_handle != INVALID_HANDLE_VALUE) FindClose(m_handle);
-  }
-  FolderSearch(const FolderSearch&) = delete;
-  FolderSearch& operator=(const FolderSearch&) = delete;
-  HANDLE Get() const { return m_handle; }
-
- private:
-  HANDLE m_handle;
-};
+using FileHandle = OwnedHandle<CloseHandle>;
+using FolderSearch = OwnedHandle<FindClose>;
 
 #else
 

@@ -140,6 +140,12 @@ bool ReadBackup(const std::string& folder, PolicySource& source, std::string& er
     fill(source.displayName, "DisplayName");
     fill(source.gpoId, "ID");
     fill(source.domain, "Domain");
+    // The GPO status: 1 = User settings disabled, 2 = Computer settings, 3 = both.
+    const std::string options = ElementText(elements, "Options", "GroupPolicyCoreSettings");
+    if (options.size() == 1 && options[0] >= '0' && options[0] <= '3') {
+      source.userDisabled = (options[0] - '0') & 1;
+      source.machineDisabled = (options[0] - '0') & 2;
+    }
   }
   const std::string gpo = Find(folder, {"DomainSysvol", "GPO"}, relative);
   return ReadGpoParts(gpo, relative, source, error);

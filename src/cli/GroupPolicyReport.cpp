@@ -2,7 +2,6 @@
 
 #include "app/DriveMask.h"
 #include "cli/ArgumentText.h"
-#include "cli/MaskValueParser.h"
 #include "cli/PolicyReport.h"
 #include "cli/PolicySteps.h"
 
@@ -12,18 +11,11 @@ using Action = DriveValueStep::Action;
 using State = DriveValueOutcome::State;
 
 const PolicyName kNames[] = {PolicyName::NoDrives, PolicyName::NoViewOnDrive};
-const PolicyScope kHives[] = {PolicyScope::LocalMachine, PolicyScope::CurrentUser};
 
 const char* HiveName(PolicyScope scope) {
   return scope == PolicyScope::LocalMachine  ? "HKEY_LOCAL_MACHINE"
          : scope == PolicyScope::CurrentUser ? "HKEY_CURRENT_USER"
                                              : "hive unknown";
-}
-
-const char* ShortHive(PolicyScope scope) {
-  return scope == PolicyScope::LocalMachine  ? "HKLM"
-         : scope == PolicyScope::CurrentUser ? "HKCU"
-                                             : nullptr;
 }
 
 // Text from a file as a report line shows it: control characters (a line
@@ -38,22 +30,6 @@ std::string Shown(std::string text) {
 // What "this ..." a sentence calls the source.
 const char* SourceWord(const PolicySource& source) {
   return source.kind == PolicySource::Kind::PolicyFile ? "this file" : "this GPO";
-}
-
-bool HasUnknownScope(const PolicySource& source) {
-  for (PolicyName name : kNames) {
-    if (!source.Steps(PolicyScope::Unknown, name).empty()) return true;
-  }
-  for (const PolicySourceFile& file : source.files) {
-    if (file.scope == PolicyScope::Unknown) return true;
-  }
-  return false;
-}
-
-// Whether Explorer reads the outcome's value as a mask, and the mask.
-bool OutcomeMask(const DriveValueOutcome& outcome, std::uint32_t& mask) {
-  return (outcome.state == State::Set || outcome.state == State::SetIfAbsent) &&
-         PolicyReport::ReadsAsMask(outcome.step->value, mask);
 }
 
 // One step as a sentence, with the entry and file it comes from.
@@ -87,8 +63,8 @@ std::string StepText(PolicyName name, const DriveValueStep& step) {
 
 // Which value Explorer ends up reading, from what the source does in each hive.
 std::string Applies(const PolicySource& source, PolicyName name) {
-  const DriveValueOutcome machine = OutcomeOf(source.Steps(PolicyScope::LocalMachine, name));
-  const DriveValueOutcome user = OutcomeOf(source.Steps(PolicyScope::CurrentUser, name));
+  const DriveValueOutcome machine = OutcomeIn(source, PolicyScope::LocalMachine, name);
+  const DriveValueOutcome user = OutcomeIn(source, PolicyScope::CurrentUser, name);
   const std::string self = SourceWord(source);
   const auto qualifier = [](const DriveValueOutcome& outcome) {
     std::string text;
@@ -97,11 +73,11 @@ std::string Applies(const PolicySource& source, PolicyName name) {
     return text;
   };
   std::uint32_t mask = 0;
-  if (OutcomeMask(machine, mask)) {
+  if (machine.ReadsAsMask(mask)) {
     return "the HKEY_LOCAL_MACHINE value" + qualifier(machine) + ": " +
            PolicyReport::Effect(name, mask);
   }
-  if (OutcomeMask(user, mask)) {
+  if (user.ReadsAsMask(mask)) {
     std::string text = "the HKEY_CURRENT_USER value";
     if (machine.state == State::Untouched) {
       text += ", unless another policy sets one in HKEY_LOCAL_MACHINE";
@@ -126,19 +102,21 @@ std::string Applies(const PolicySource& source, PolicyName name) {
 std::string Summary(const PolicySource& source) {
   std::string text;
   for (PolicyName name : kNames) {
-    const DriveValueOutcome machine = OutcomeOf(source.Steps(PolicyScope::LocalMachine, name));
-    const DriveValueOutcome user = OutcomeOf(source.Steps(PolicyScope::CurrentUser, name));
+    const DriveValueOutcome machine = OutcomeIn(source, PolicyScope::LocalMachine, name);
+    const DriveValueOutcome user = OutcomeIn(source, PolicyScope::CurrentUser, name);
     std::string what;
     std::uint32_t mask = 0;
-    if (OutcomeMask(machine, mask) || OutcomeMask(user, mask)) {
+    if (machine.ReadsAsMask(mask) || user.ReadsAsMask(mask)) {
       what = PolicyReport::Effect(name, mask);
       what = what.substr(0, what.find(';'));
       if ((mask & ~kAllDrivesMask) != 0) what += " and bits above Z:";
-      what += OutcomeMask(machine, mask) ? " (HKLM)" : " (HKCU)";
+      what += machine.ReadsAsMask(mask) ? " (HKLM)" : " (HKCU)";
     } else if (machine.state == State::Untouched && user.state == State::Untouched) {
       what = "left alone";
-    } else {
+    } else if (machine.state == State::Deleted || user.state == State::Deleted) {
       what = "removed";
+    } else {
+      what = "set as a type Explorer ignores";
     }
     text += std::string(text.empty() ? "" : "; ") + PolicyNameText(name) + " " + what;
   }
@@ -157,7 +135,7 @@ std::string Title(const PolicySource& source) {
       break;
   }
   return "the GPO backup " + (source.displayName.empty() ? std::string("without a name")
-                                                         : "\"" + source.displayName + "\"");
+                                                         : "\"" + Shown(source.displayName) + "\"");
 }
 
 std::string PlainOne(const PolicySource& source) {
@@ -167,6 +145,13 @@ std::string PlainOne(const PolicySource& source) {
     if (!source.domain.empty()) about += " of " + Shown(source.domain);
     if (!source.backupTime.empty()) about += ", backed up " + Shown(source.backupTime);
     out += "  " + about + "\n  in " + Shown(source.path) + "\n";
+    if (source.machineDisabled || source.userDisabled) {
+      out += std::string("  Its ") +
+             (source.machineDisabled && source.userDisabled ? "Computer and User"
+              : source.machineDisabled                      ? "Computer"
+                                                            : "User") +
+             " Configuration settings are disabled: Windows applies none of them.\n";
+    }
   } else if (source.kind == PolicySource::Kind::Gpo && !source.gpoId.empty()) {
     out += "  GPO " + source.gpoId + "\n";
   }
@@ -192,40 +177,32 @@ std::string PlainOne(const PolicySource& source) {
     out += "Entries: " + std::to_string(source.files.front().entries) + "\n";
   }
   out += std::string("Key: ") + kPolicyKeyPath + "\n";
-  const bool unknown = HasUnknownScope(source);
+  const bool unknown = source.HasUnknownScope();
   if (unknown) {
     out +=
         "Scope unknown: a Registry.pol does not record its hive. The one in a GPO's Machine\n"
         "folder goes to HKEY_LOCAL_MACHINE, the one in its User folder to HKEY_CURRENT_USER;\n"
         "give --hive HKLM or --hive HKCU to say which this is.\n";
   } else {
-    out +=
-        "Explorer takes each value from HKEY_LOCAL_MACHINE when it is set there, else from\n"
-        "HKEY_CURRENT_USER. It reads them when it starts: log off and on after a change.\n";
+    out += PolicyReport::kLookupNote;
   }
-  const struct {
-    PolicyName name;
-    const char* title;
-  } kValues[] = {
-      {PolicyName::NoDrives, "NoDrives (hides drives in Explorer and the file dialogs)"},
-      {PolicyName::NoViewOnDrive, "NoViewOnDrive (prevents opening drives in Explorer)"},
-  };
-  for (const auto& value : kValues) {
-    out += std::string("\n") + value.title + "\n";
+  for (PolicyName name : kNames) {
+    out += std::string("\n") + PolicyReport::Heading(name) + "\n";
     for (PolicyScope scope :
          {PolicyScope::LocalMachine, PolicyScope::CurrentUser, PolicyScope::Unknown}) {
       if ((scope == PolicyScope::Unknown) != unknown) continue;
-      const std::vector<DriveValueStep>& steps = source.Steps(scope, value.name);
+      const std::vector<DriveValueStep>& steps = source.Steps(scope, name);
       const std::string label = scope == PolicyScope::Unknown ? "In this file" : HiveName(scope);
       if (steps.empty()) out += PolicyReport::Entry(label, "left alone");
       for (std::size_t i = 0; i < steps.size(); ++i) {
+        const std::string off = source.Disabled(scope) ? "(settings disabled, not applied) " : "";
         out += PolicyReport::Entry(i == 0 ? label : "",
-                                   (i == 0 ? "" : "then ") + StepText(value.name, steps[i]));
+                                   off + (i == 0 ? "" : "then ") + StepText(name, steps[i]));
       }
     }
     out +=
         PolicyReport::Entry("Applies:", unknown ? "depends on the hive this file is for (see above)"
-                                                : Applies(source, value.name));
+                                                : Applies(source, name));
   }
   if (!source.otherValues.empty()) {
     out += "\nOther values under the key, not explained here:\n";
@@ -250,196 +227,6 @@ std::string PlainOne(const PolicySource& source) {
   return out;
 }
 
-// JSON text: a string with quotes and escapes. Characters beyond ASCII pass
-// as UTF-8; bytes that are no UTF-8 become U+FFFD, a lone surrogate its \u escape.
-std::string JsonString(const std::string& text) {
-  std::string out = "\"";
-  static const char kHex[] = "0123456789abcdef";
-  const auto escape = [&out](unsigned value) {
-    out += "\\u";
-    for (int shift = 12; shift >= 0; shift -= 4) out += kHex[(value >> shift) & 0xF];
-  };
-  for (std::size_t at = 0; at < text.size();) {
-    const unsigned char c = static_cast<unsigned char>(text[at]);
-    if (c < 0x80) {
-      if (c == '"' || c == '\\') {
-        out += '\\';
-        out += static_cast<char>(c);
-      } else if (c < 0x20 || c == 0x7F) {
-        escape(c);
-      } else {
-        out += static_cast<char>(c);
-      }
-      ++at;
-      continue;
-    }
-    const std::size_t length = (c & 0xE0) == 0xC0   ? 2
-                               : (c & 0xF0) == 0xE0 ? 3
-                               : (c & 0xF8) == 0xF0 ? 4
-                                                    : 0;
-    unsigned value = length == 2 ? c & 0x1F : length == 3 ? c & 0x0F : c & 0x07;
-    bool good = length != 0 && at + length <= text.size();
-    for (std::size_t i = 1; good && i < length; ++i) {
-      const unsigned char next = static_cast<unsigned char>(text[at + i]);
-      good = (next & 0xC0) == 0x80;
-      value = value << 6 | (next & 0x3F);
-    }
-    static const unsigned kLeast[] = {0, 0, 0x80, 0x800, 0x10000};
-    if (!good || value < kLeast[length] || value > 0x10FFFF) {
-      escape(0xFFFD);
-      ++at;
-    } else if (value >= 0xD800 && value <= 0xDFFF) {
-      escape(value);
-      at += length;
-    } else {
-      out.append(text, at, length);
-      at += length;
-    }
-  }
-  return out + "\"";
-}
-
-std::string JsonOrNull(const std::string& text) { return text.empty() ? "null" : JsonString(text); }
-
-std::string JsonDrives(std::uint32_t mask) {
-  std::string out = "[";
-  for (int bit = 0; bit < 26; ++bit) {
-    if ((mask >> bit & 1) == 0) continue;
-    if (out.size() > 1) out += ", ";
-    out += "\"" + std::string(1, static_cast<char>('A' + bit)) + "\"";
-  }
-  return out + "]";
-}
-
-std::string TypeName(std::uint32_t type) {
-  static const char* const kNames[] = {"REG_NONE",   "REG_SZ",      "REG_EXPAND_SZ",
-                                       "REG_BINARY", "REG_DWORD",   "REG_DWORD_BIG_ENDIAN",
-                                       "REG_LINK",   "REG_MULTI_SZ"};
-  if (type < sizeof kNames / sizeof kNames[0]) return kNames[type];
-  return type == kRegQword ? "REG_QWORD" : "";
-}
-
-std::string JsonValue(const PolicyValue& value) {
-  std::string out = "{\"type\": " + std::to_string(value.type) +
-                    ", \"typeName\": " + JsonOrNull(TypeName(value.type));
-  if (value.type == kRegSz || value.type == kRegExpandSz) {
-    out += ", \"text\": " + JsonString(value.data);
-  } else {
-    std::string hex;
-    for (char c : value.data) {
-      const unsigned byte = static_cast<unsigned char>(c);
-      hex += "0123456789abcdef"[byte >> 4];
-      hex += "0123456789abcdef"[byte & 0xF];
-    }
-    out += ", \"hex\": \"" + hex + "\"";
-  }
-  std::uint32_t mask = 0;
-  const bool read = PolicyReport::ReadsAsMask(value, mask);
-  out += std::string(", \"readByExplorer\": ") + (read ? "true" : "false");
-  if (read) {
-    out += ", \"mask\": " + std::to_string(mask) + ", \"drives\": " + JsonDrives(mask) +
-           ", \"bitsAboveZ\": " + ((mask & ~kAllDrivesMask) != 0 ? "true" : "false");
-  } else {
-    out += ", \"mask\": null, \"drives\": null, \"bitsAboveZ\": false";
-  }
-  return out + "}";
-}
-
-std::string JsonStep(const DriveValueStep& step) {
-  static const char* const kActions[] = {"set", "set-if-absent", "delete", "clear-key",
-                                         "delete-key"};
-  const bool sets = step.action == Action::Sets || step.action == Action::SetsIfAbsent;
-  return std::string("{\"action\": \"") + kActions[static_cast<int>(step.action)] +
-         "\", \"file\": " + JsonOrNull(step.file) + ", \"entry\": " + JsonString(step.entry) +
-         ", \"condition\": " + JsonOrNull(step.condition) +
-         ", \"applied\": " + (step.applied ? "true" : "false") +
-         ", \"value\": " + (sets ? JsonValue(step.value) : "null") + "}";
-}
-
-// "applies": the hive whose value Explorer reads and its mask.
-std::string JsonApplies(PolicyScope hive, std::uint32_t mask, bool dependsOnOthers) {
-  const char* name = ShortHive(hive);
-  return std::string("{\"hive\": ") + (name ? "\"" + std::string(name) + "\"" : "null") +
-         ", \"mask\": " + (name ? std::to_string(mask) : "null") +
-         ", \"drives\": " + (name ? JsonDrives(mask) : "[]") +
-         ", \"dependsOnOtherPolicies\": " + (dependsOnOthers ? "true" : "false") + "}";
-}
-
-std::string JsonHive(PolicyScope scope, const char* result, const std::string& steps) {
-  const char* name = ShortHive(scope);
-  return std::string("{\"hive\": ") + (name ? "\"" + std::string(name) + "\"" : "null") +
-         ", \"result\": \"" + result + "\", \"steps\": [" + steps + "]}";
-}
-
-std::string JsonOne(const PolicySource& source) {
-  static const char* const kKinds[] = {"policy-file", "gpo", "gpo-backup", "local-gpo"};
-  static const char* const kResults[] = {"untouched", "set", "set-if-absent", "deleted"};
-  std::string out =
-      std::string("    {\"kind\": \"") + kKinds[static_cast<int>(source.kind)] +
-      "\", \"path\": " + JsonString(source.path) + ", \"name\": " + JsonOrNull(source.displayName) +
-      ", \"gpoId\": " + JsonOrNull(source.gpoId) + ", \"domain\": " + JsonOrNull(source.domain) +
-      ", \"backupTime\": " + JsonOrNull(source.backupTime) + ",\n     \"files\": [";
-  for (std::size_t i = 0; i < source.files.size(); ++i) {
-    const PolicySourceFile& file = source.files[i];
-    const char* hive = ShortHive(file.scope);
-    out += std::string(i == 0 ? "" : ", ") + "{\"path\": " + JsonString(file.path) +
-           ", \"hive\": " + (hive ? "\"" + std::string(hive) + "\"" : "null") +
-           ", \"entries\": " + std::to_string(file.entries) + "}";
-  }
-  out += "],\n     \"values\": {";
-  const bool unknown = HasUnknownScope(source);
-  for (PolicyName name : kNames) {
-    out += std::string(name == PolicyName::NoDrives ? "" : ",") + "\n      \"" +
-           PolicyNameText(name) + "\": {\"hives\": [";
-    bool first = true;
-    for (PolicyScope scope :
-         {PolicyScope::LocalMachine, PolicyScope::CurrentUser, PolicyScope::Unknown}) {
-      if (scope == PolicyScope::Unknown && !unknown) continue;
-      const std::vector<DriveValueStep>& steps = source.Steps(scope, name);
-      std::string list;
-      for (const DriveValueStep& step : steps) list += (list.empty() ? "" : ", ") + JsonStep(step);
-      out += std::string(first ? "" : ",") + "\n        " +
-             JsonHive(scope, kResults[static_cast<int>(OutcomeOf(steps).state)], list);
-      first = false;
-    }
-    out += "],\n        \"applies\": ";
-    const DriveValueOutcome machine = OutcomeOf(source.Steps(PolicyScope::LocalMachine, name));
-    const DriveValueOutcome user = OutcomeOf(source.Steps(PolicyScope::CurrentUser, name));
-    std::uint32_t mask = 0;
-    if (unknown) {
-      out += JsonApplies(PolicyScope::Unknown, 0, true);
-    } else if (OutcomeMask(machine, mask)) {
-      out += JsonApplies(PolicyScope::LocalMachine, mask,
-                         machine.state == State::SetIfAbsent || machine.conditional);
-    } else if (OutcomeMask(user, mask)) {
-      out += JsonApplies(PolicyScope::CurrentUser, mask,
-                         machine.state == State::Untouched || user.state == State::SetIfAbsent ||
-                             user.conditional);
-    } else {
-      out += JsonApplies(PolicyScope::Unknown, 0,
-                         machine.state == State::Untouched || user.state == State::Untouched);
-    }
-    out += "}";
-  }
-  out += "},\n     \"otherValues\": [";
-  for (std::size_t i = 0; i < source.otherValues.size(); ++i) {
-    const OtherPolicyValue& other = source.otherValues[i];
-    const char* hive = ShortHive(other.scope);
-    out += std::string(i == 0 ? "" : ", ") +
-           "{\"hive\": " + (hive ? "\"" + std::string(hive) + "\"" : "null") +
-           ", \"name\": " + JsonString(other.name) + ", \"file\": " + JsonString(other.file) + "}";
-  }
-  return out + "],\n     \"otherEntries\": " + std::to_string(source.otherEntries) + "}";
-}
-
-std::string JsonDocument(const std::vector<std::string>& objects) {
-  std::string out = "{\"sources\": [\n";
-  for (std::size_t i = 0; i < objects.size(); ++i) {
-    out += objects[i] + (i + 1 < objects.size() ? ",\n" : "\n");
-  }
-  return out + "]}\n";
-}
-
 }  // namespace
 
 std::string GroupPolicyReport::Plain(const std::vector<PolicySource>& sources) {
@@ -458,53 +245,4 @@ std::string GroupPolicyReport::Plain(const std::vector<PolicySource>& sources) {
     out += PlainOne(sources[i]);
   }
   return out;
-}
-
-std::string GroupPolicyReport::Json(const std::vector<PolicySource>& sources) {
-  std::vector<std::string> objects;
-  for (const PolicySource& source : sources) objects.push_back(JsonOne(source));
-  return JsonDocument(objects);
-}
-
-std::string GroupPolicyReport::Json(const PolicyValues& values, const std::string& kind,
-                                    const std::string& path) {
-  static const char* const kResults[] = {"unknown", "not-set", "set", "unreadable"};
-  std::string out = "    {\"kind\": " + JsonString(kind) + ", \"path\": " + JsonOrNull(path) +
-                    ", \"name\": null, \"gpoId\": null, \"domain\": null, \"backupTime\": null," +
-                    "\n     \"files\": [],\n     \"values\": {";
-  for (PolicyName name : kNames) {
-    out += std::string(name == PolicyName::NoDrives ? "" : ",") + "\n      \"" +
-           PolicyNameText(name) + "\": {\"hives\": [";
-    for (PolicyScope scope : kHives) {
-      const PolicyValue& value = values.At(
-          scope == PolicyScope::LocalMachine ? PolicyHive::LocalMachine : PolicyHive::CurrentUser,
-          name);
-      std::string step;
-      if (value.state == PolicyValue::State::Set) {
-        step = "{\"action\": \"set\", \"file\": " + JsonOrNull(path) + ", \"entry\": \"" +
-               PolicyNameText(name) +
-               "\", \"condition\": null, \"applied\": true, \"value\": " + JsonValue(value) + "}";
-      }
-      out += std::string(scope == PolicyScope::LocalMachine ? "" : ",") + "\n        " +
-             JsonHive(scope, kResults[static_cast<int>(value.state)], step);
-    }
-    out += "],\n        \"applies\": ";
-    const PolicyValue& machine = values.At(PolicyHive::LocalMachine, name);
-    const PolicyValue& user = values.At(PolicyHive::CurrentUser, name);
-    const auto unsure = [](const PolicyValue& value) {
-      return value.state == PolicyValue::State::Unknown ||
-             value.state == PolicyValue::State::Unreadable;
-    };
-    std::uint32_t mask = 0;
-    if (PolicyReport::ReadsAsMask(machine, mask)) {
-      out += JsonApplies(PolicyScope::LocalMachine, mask, false);
-    } else if (PolicyReport::ReadsAsMask(user, mask)) {
-      out += JsonApplies(PolicyScope::CurrentUser, mask, unsure(machine));
-    } else {
-      out += JsonApplies(PolicyScope::Unknown, 0, unsure(machine) || unsure(user));
-    }
-    out += "}";
-  }
-  out += "},\n     \"otherValues\": [],\n     \"otherEntries\": 0}";
-  return JsonDocument({out});
 }

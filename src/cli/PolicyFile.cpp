@@ -1,17 +1,11 @@
 #include "cli/PolicyFile.h"
 
 #include "cli/ArgumentText.h"
+#include "cli/PolicyValues.h"
 
 const char PolicyFile::kHeader[8] = {'P', 'R', 'e', 'g', 1, 0, 0, 0};
 
 namespace {
-
-constexpr std::uint32_t kRegSz = 1;
-constexpr std::uint32_t kRegExpandSz = 2;
-constexpr std::uint32_t kRegDword = 4;
-constexpr std::uint32_t kRegLink = 6;
-constexpr std::uint32_t kRegMultiSz = 7;
-constexpr std::uint32_t kRegQword = 11;
 
 // Walks the bytes of one file, reporting the first thing that is not where
 // the format puts it.

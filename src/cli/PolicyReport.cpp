@@ -10,15 +10,6 @@ namespace {
 const char* const kHiveNames[] = {"HKEY_LOCAL_MACHINE", "HKEY_CURRENT_USER"};
 const std::size_t kColumn = 22;
 
-std::string TypeName(std::uint32_t type) {
-  static const char* const kNames[] = {"REG_NONE",   "REG_SZ",      "REG_EXPAND_SZ",
-                                       "REG_BINARY", "REG_DWORD",   "REG_DWORD_BIG_ENDIAN",
-                                       "REG_LINK",   "REG_MULTI_SZ"};
-  if (type < sizeof kNames / sizeof kNames[0]) return kNames[type];
-  if (type == kRegQword) return "REG_QWORD";
-  return "a value of type " + std::to_string(type);
-}
-
 std::string HexBytes(const std::string& data) {
   const std::size_t kShown = 16;
   std::string text;
@@ -38,6 +29,24 @@ std::string Hex8(std::uint32_t value) {
 }
 
 }  // namespace
+
+const char PolicyReport::kLookupNote[] =
+    "Explorer takes each value from HKEY_LOCAL_MACHINE when it is set there, else from\n"
+    "HKEY_CURRENT_USER. It reads them when it starts: log off and on after a change.\n";
+
+const char* PolicyReport::Heading(PolicyName name) {
+  return name == PolicyName::NoDrives ? "NoDrives (hides drives in Explorer and the file dialogs)"
+                                      : "NoViewOnDrive (prevents opening drives in Explorer)";
+}
+
+std::string PolicyReport::TypeName(std::uint32_t type) {
+  static const char* const kNames[] = {"REG_NONE",   "REG_SZ",      "REG_EXPAND_SZ",
+                                       "REG_BINARY", "REG_DWORD",   "REG_DWORD_BIG_ENDIAN",
+                                       "REG_LINK",   "REG_MULTI_SZ"};
+  if (type < sizeof kNames / sizeof kNames[0]) return kNames[type];
+  if (type == kRegQword) return "REG_QWORD";
+  return "a value of type " + std::to_string(type);
+}
 
 // "hides A, B, E-Z; leaves C, D visible", or "blocks ..." for NoViewOnDrive.
 std::string PolicyReport::Effect(PolicyName name, std::uint32_t mask) {
@@ -151,23 +160,14 @@ bool PolicyReport::ReadsAsMask(const PolicyValue& value, std::uint32_t& mask) {
 std::string PolicyReport::Explain(const PolicyValues& values, const std::string& source) {
   std::string out = "Explorer drive policy, from " + source + "\n";
   out += std::string("Key: ") + kPolicyKeyPath + "\n";
-  out += "Explorer takes each value from HKEY_LOCAL_MACHINE when it is set there, else from\n";
-  out += "HKEY_CURRENT_USER. It reads them when it starts: log off and on after a change.\n";
-  const struct {
-    PolicyName name;
-    const char* title;
-  } kValues[] = {
-      {PolicyName::NoDrives, "NoDrives (hides drives in Explorer and the file dialogs)"},
-      {PolicyName::NoViewOnDrive, "NoViewOnDrive (prevents opening drives in Explorer)"},
-  };
-  for (const auto& entry : kValues) {
-    out += std::string("\n") + entry.title + "\n";
+  out += kLookupNote;
+  for (PolicyName name : {PolicyName::NoDrives, PolicyName::NoViewOnDrive}) {
+    out += std::string("\n") + Heading(name) + "\n";
     for (PolicyHive hive : {PolicyHive::LocalMachine, PolicyHive::CurrentUser}) {
-      out += Entry(kHiveNames[static_cast<int>(hive)],
-                   DescribeValue(entry.name, values.At(hive, entry.name)));
+      out += Entry(kHiveNames[static_cast<int>(hive)], DescribeValue(name, values.At(hive, name)));
     }
-    out += Entry("Applies:", Applies(entry.name, values.At(PolicyHive::LocalMachine, entry.name),
-                                     values.At(PolicyHive::CurrentUser, entry.name)));
+    out += Entry("Applies:", Applies(name, values.At(PolicyHive::LocalMachine, name),
+                                     values.At(PolicyHive::CurrentUser, name)));
   }
   return out;
 }

@@ -19,6 +19,13 @@ class PolicyReport {
   // Whether Explorer reads the value as a mask, and the mask it reads.
   static bool ReadsAsMask(const PolicyValue& value, std::uint32_t& mask);
 
+  // The heading of a value's part of a report: the name and what it does.
+  static const char* Heading(PolicyName name);
+  // The two lines on Explorer's lookup under the head of a report.
+  static const char kLookupNote[];
+  // "REG_DWORD", ..., or "a value of type N" for a type without a name.
+  static std::string TypeName(std::uint32_t type);
+
   // The value as found: its type, its raw value and what Explorer makes of it.
   static std::string DescribeValue(PolicyName name, const PolicyValue& value);
   // What a mask does: "hides A, B, E-Z; leaves C, D visible" ("blocks ..."

@@ -56,6 +56,10 @@ struct PolicySource {
   std::string gpoId;        // a backup's GPO GUID; "" when unknown
   std::string domain;       // a backup's domain; "" when unknown
   std::string backupTime;   // when the backup was made, as recorded; "" when unknown
+  // A backup's GPO status: its Computer (HKLM) or User (HKCU) settings
+  // disabled, so that Windows applies none of that part.
+  bool machineDisabled = false;
+  bool userDisabled = false;
   std::vector<PolicySourceFile> files;
   std::vector<DriveValueStep> steps[kPolicyScopes][2];  // [scope][PolicyName], in order applied
   std::vector<OtherPolicyValue> otherValues;
@@ -66,5 +70,16 @@ struct PolicySource {
   }
   const std::vector<DriveValueStep>& Steps(PolicyScope scope, PolicyName name) const {
     return steps[static_cast<int>(scope)][static_cast<int>(name)];
+  }
+  // Whether entries of an unknown hive were read (a Registry.pol found alone).
+  bool HasUnknownScope() const {
+    for (const PolicySourceFile& file : files) {
+      if (file.scope == PolicyScope::Unknown) return true;
+    }
+    return false;
+  }
+  bool Disabled(PolicyScope scope) const {
+    return (scope == PolicyScope::LocalMachine && machineDisabled) ||
+           (scope == PolicyScope::CurrentUser && userDisabled);
   }
 };

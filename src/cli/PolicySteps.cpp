@@ -1,6 +1,7 @@
 #include "cli/PolicySteps.h"
 
 #include "cli/ArgumentText.h"
+#include "cli/PolicyReport.h"
 
 namespace {
 
@@ -83,9 +84,9 @@ bool PreferenceValue(const std::string& typeName, const std::string& text, Polic
   static const struct {
     const char* name;
     std::uint32_t type;
-  } kTypes[] = {{"REG_SZ", kRegSz},         {"REG_EXPAND_SZ", kRegExpandSz},
-                {"REG_BINARY", kRegBinary}, {"REG_DWORD", kRegDword},
-                {"REG_MULTI_SZ", 7},        {"REG_QWORD", kRegQword}};
+  } kTypes[] = {
+      {"REG_SZ", kRegSz},       {"REG_EXPAND_SZ", kRegExpandSz}, {"REG_BINARY", kRegBinary},
+      {"REG_DWORD", kRegDword}, {"REG_MULTI_SZ", kRegMultiSz},   {"REG_QWORD", kRegQword}};
   value = PolicyValue();
   value.state = PolicyValue::State::Set;
   bool known = false;
@@ -198,11 +199,12 @@ bool AddPreferenceSteps(const std::vector<XmlElement>& elements, const std::stri
     const std::string hive = attribute("hive");
     const std::string key = attribute("key");
     const std::string valueName = attribute("default") == "1" ? "" : attribute("name");
-    const std::string action = attribute("action").empty() ? "U" : attribute("action");
+    const std::string given = LowerAscii(attribute("action"));
+    const std::string action = given == "c" ? "C" : given == "r" ? "R" : given == "d" ? "D" : "U";
     PolicyScope scope = PolicyScope::Unknown;
-    if (hive == "HKEY_LOCAL_MACHINE") {
+    if (LowerAscii(hive) == "hkey_local_machine") {
       scope = PolicyScope::LocalMachine;
-    } else if (hive == "HKEY_CURRENT_USER") {
+    } else if (LowerAscii(hive) == "hkey_current_user") {
       scope = PolicyScope::CurrentUser;
     }
     const bool keyItem = valueName.empty() && attribute("default") != "1";
@@ -214,8 +216,7 @@ bool AddPreferenceSteps(const std::vector<XmlElement>& elements, const std::stri
     const std::string* itemName = item.Attribute("name");
     DriveValueStep step;
     step.file = file;
-    step.entry = "Preferences item " + QuotedText(itemName != nullptr ? *itemName : valueName) +
-                 " (" +
+    step.entry = "Preferences item \"" + (itemName != nullptr ? *itemName : valueName) + "\" (" +
                  (action == "C"   ? "Create"
                   : action == "R" ? "Replace"
                   : action == "D" ? "Delete"
@@ -279,4 +280,13 @@ DriveValueOutcome OutcomeOf(const std::vector<DriveValueStep>& steps) {
     outcome.conditional = outcome.conditional || !step.condition.empty();
   }
   return outcome;
+}
+
+bool DriveValueOutcome::ReadsAsMask(std::uint32_t& mask) const {
+  return (state == State::Set || state == State::SetIfAbsent) &&
+         PolicyReport::ReadsAsMask(step->value, mask);
+}
+
+DriveValueOutcome OutcomeIn(const PolicySource& source, PolicyScope scope, PolicyName name) {
+  return source.Disabled(scope) ? DriveValueOutcome() : OutcomeOf(source.Steps(scope, name));
 }

@@ -32,7 +32,15 @@ struct DriveValueOutcome {
     Deleted,      // step deletes it
   };
   State state = State::Untouched;
+
+  // Whether Explorer reads the value the outcome leaves as a mask, and the mask.
+  bool ReadsAsMask(std::uint32_t& mask) const;
+
   const DriveValueStep* step = nullptr;  // the step that decides
   bool conditional = false;  // a step that counts applies only where its targeting matches
 };
 DriveValueOutcome OutcomeOf(const std::vector<DriveValueStep>& steps);
+
+// The outcome of a source's steps for a value in one hive; nothing where the
+// GPO's status turns that part off.
+DriveValueOutcome OutcomeIn(const PolicySource& source, PolicyScope scope, PolicyName name);

@@ -194,8 +194,10 @@ class Parser {
       c = c * (hex ? 16 : 10) + static_cast<std::uint32_t>(value);
     }
     if (!good || !IsXmlCharacter(c)) {
+      std::string shown = name;  // kept on one line
+      for (char& d : shown) d = static_cast<unsigned char>(d) < 0x20 ? '?' : d;
       return Fail("expected one of &amp; &lt; &gt; &quot; &apos; or a character number, found &" +
-                  name + ";");
+                  shown + ";");
     }
     AppendUtf8(c, out);
     m_at = semicolon + 1;

@@ -212,6 +212,12 @@ TEST(DriveMaskCli, ShowExplainsARegistryExport) {
   const CliRun run = RunCli({"show", "--from", file});
   EXPECT_EQ(run.code, 0) << run.err;
   EXPECT_EQ(run.out, ReadExpected("show_from_export.txt"));
+  const CliRun json = RunCli({"show", "--from", file, "--format", "json"});
+  EXPECT_EQ(json.code, 0) << json.err;
+  EXPECT_NE(json.out.find("\"kind\": \"registry-export\""), std::string::npos) << json.out;
+  EXPECT_NE(json.out.find("\"applies\": {\"hive\": \"HKCU\", \"mask\": 67108851, "),
+            std::string::npos)
+      << json.out;
   {
     std::ofstream reg(file, std::ios::binary);
     reg << "REGEDIT4\n[HKEY_CURRENT_USER\\Software\\Microsoft\\Windows\\CurrentVersion\\"
@@ -230,6 +236,11 @@ TEST(DriveMaskCli, ShowExplainsARegistryExport) {
   ExpectBadInput({"show", "C"}, "show takes no drives or values");
   ExpectBadInput({"show", "--format", "reg"}, "show writes plain (the default) or json");
   ExpectBadInput({"keep", "C", "--from", "x.reg"}, "--from goes with show");
+  ExpectBadInput({"keep", "C", "--format", "json"}, "--format json is for show");
+  ExpectBadInput({"keep", "C", "--local-gpo"}, "--local-gpo goes with show");
+  ExpectBadInput({"show", "--local-gpo", "--from", "x"}, "give --local-gpo or --from, not both");
+  ExpectBadInput({"show", "--hive", "HKLM"}, "show takes --hive only with --from");
+  ExpectBadInput({"show", "--from", file, "--hive", "HKLM"}, "cannot open");
 #ifndef _WIN32
   ExpectBadInput({"show"}, "show reads the registry of Windows");
 #endif

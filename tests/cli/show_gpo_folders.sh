@@ -177,6 +177,13 @@ run out.txt err.txt show --from bare.pol --hive HKLM
 expect_bad 'is in a user folder, whose entries go to HKCU' show --from gpo/user/Registry.pol --hive HKLM
 expect_bad '--hive is for a Registry.pol found outside' show --from gpo --hive HKLM
 
+# A backup whose GPO status turns its User settings off: that part applies nowhere.
+sed -i 's#<Options><!\[CDATA\[0\]\]></Options>#<Options><![CDATA[1]]></Options>#' "$pupils/Backup.xml"
+run out.txt err.txt show --from "$pupils"
+grep -q '^  Its User Configuration settings are disabled: Windows applies none of them.$' out.txt.unix &&
+  grep -q '^  Applies:              nothing from this GPO, which leaves the value alone in$' out.txt.unix ||
+  fail "show --from a backup with its User settings disabled: $(cat out.txt.unix)"
+
 # Damaged files: exit 2, one line naming the file, where and what was expected.
 cp bare.pol cut.pol && truncate -s -3 cut.pol
 expect_bad 'cut.pol": at byte 490: expected 4 bytes of data and' show --from cut.pol
