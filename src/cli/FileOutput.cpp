@@ -35,10 +35,12 @@ bool FlushToDisk(std::FILE* file) {
 #endif
 }
 
-bool WriteOne(const std::string& path, const std::string& text, std::string& error) {
+// Writes the text to path; a failure names the file it is meant for.
+bool WriteOne(const std::string& path, const std::string& meantFor, const std::string& text,
+              std::string& error) {
   std::FILE* file = std::fopen(path.c_str(), "wb");
   if (file == nullptr) {
-    error = Failure("write", path, errno);
+    error = Failure("write", meantFor, errno);
     return false;
   }
   errno = 0;
@@ -47,7 +49,7 @@ bool WriteOne(const std::string& path, const std::string& text, std::string& err
   ok = ok && FlushToDisk(file);
   const int code = errno != 0 ? errno : EIO;
   ok = std::fclose(file) == 0 && ok;
-  if (!ok) error = Failure("write", path, errno != 0 ? errno : code);
+  if (!ok) error = Failure("write", meantFor, errno != 0 ? errno : code);
   return ok;
 }
 
@@ -231,7 +233,7 @@ bool WriteFiles(const std::vector<std::pair<std::string, std::string>>& files, s
   }
   bool ok = true;
   for (std::size_t i = 0; ok && i < files.size(); ++i) {
-    ok = WriteOne(replacements[i].temporary, files[i].second, error);
+    ok = WriteOne(replacements[i].temporary, files[i].first, files[i].second, error);
     if (ok && replacements[i].hadOld) KeepPermissions(files[i].first, replacements[i].temporary);
   }
   for (std::size_t i = 0; ok && i < files.size(); ++i) {
