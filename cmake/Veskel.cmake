@@ -61,7 +61,7 @@ function(veskel_shipped_code)
     get_property(targets DIRECTORY ${dir} PROPERTY BUILDSYSTEM_TARGETS)
     foreach(target IN LISTS targets)
       get_target_property(type ${target} TYPE)
-      if(type MATCHES "LIBRARY$|EXECUTABLE")
+      if(type MATCHES "^(STATIC|SHARED|MODULE|OBJECT)_LIBRARY$|^EXECUTABLE$")
         target_compile_options(${target} PRIVATE
           $<$<COMPILE_LANGUAGE:CXX>:-fno-exceptions -fno-asynchronous-unwind-tables>)
       endif()
