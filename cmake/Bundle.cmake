@@ -6,7 +6,9 @@
 #   README.txt                     the note for administrators
 #   SHA256SUMS                     checksums of the files above
 #
-# `tools/bundle` builds both folders and runs `cpack --preset windows`.
+# `tools/bundle` builds both folders and runs `cpack --preset windows`. The
+# same commit gives the same bytes: see cmake/Veskel.cmake for the programs and
+# cmake/BundleNormalise.cmake for the zip.
 
 if(NOT VESKEL_WINDOWS)
   return()
@@ -33,4 +35,7 @@ set(CPACK_INSTALL_CMAKE_PROJECTS
     "${CMAKE_BINARY_DIR};Veskel;ALL;/"
     "${VESKEL_BUNDLE_X64_DIR};Veskel;ALL;/")
 set(CPACK_PRE_BUILD_SCRIPTS ${CMAKE_SOURCE_DIR}/cmake/BundleFinish.cmake)
+# Byte for byte the same zip from the same source (see BundleNormalise.cmake).
+set(CPACK_POST_BUILD_SCRIPTS ${CMAKE_SOURCE_DIR}/cmake/BundleNormalise.cmake)
+set(CPACK_VESKEL_SOURCE_DIR ${CMAKE_SOURCE_DIR})
 include(CPack)

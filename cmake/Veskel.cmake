@@ -25,6 +25,16 @@ if(VESKEL_WINDOWS)
                           NOMINMAX STRICT)
   # One portable file: no MinGW runtime DLLs beside the program.
   add_link_options(-static -static-libgcc -static-libstdc++)
+  # Reproducible programs: the same source gives the same bytes in any folder
+  # at any time. No link time in the PE header (the stamp is 0), and the
+  # folders of the source and the build written as "." and "build" wherever
+  # the compiler would write them (debug information, __FILE__; the file
+  # prefix map covers the debug and macro maps). The build folder's map comes
+  # last: it lies inside the source folder, and the last matching map wins.
+  add_link_options(-Wl,--no-insert-timestamp)
+  add_compile_options(
+    "$<$<COMPILE_LANGUAGE:C,CXX>:-ffile-prefix-map=${CMAKE_SOURCE_DIR}=.>"
+    "$<$<COMPILE_LANGUAGE:C,CXX>:-ffile-prefix-map=${CMAKE_BINARY_DIR}=build>")
   set(CMAKE_CROSSCOMPILING_EMULATOR
       ${CMAKE_SOURCE_DIR}/tools/wine-run --prefix ${CMAKE_BINARY_DIR}/wineprefix)
 elseif(VESKEL_SANITIZE)
@@ -51,7 +61,7 @@ function(veskel_shipped_code)
     get_property(targets DIRECTORY ${dir} PROPERTY BUILDSYSTEM_TARGETS)
     foreach(target IN LISTS targets)
       get_target_property(type ${target} TYPE)
-      if(type MATCHES "LIBRARY$|EXECUTABLE")
+      if(type MATCHES "^(STATIC|SHARED|MODULE|OBJECT)_LIBRARY$|^EXECUTABLE$")
         target_compile_options(${target} PRIVATE
           $<$<COMPILE_LANGUAGE:CXX>:-fno-exceptions -fno-asynchronous-unwind-tables>)
       endif()

@@ -1,6 +1,9 @@
 // veskel.exe as a program of its own: started, looked at and closed from
 // another process, as a user's desktop sees it.
 #include <gtest/gtest.h>
+#include <windows.h>
+// after windows.h, which it needs
+#include <tlhelp32.h>
 
 #include <string>
 
@@ -36,6 +39,34 @@ class VeskelProcessTest : public ::testing::Test {
 
   apptest::ChildProcess tool_;
 };
+
+// Whether a module of that name is loaded in the process.
+bool HasModule(DWORD processId, const char* name) {
+  HANDLE snapshot = ::CreateToolhelp32Snapshot(TH32CS_SNAPMODULE, processId);
+  if (snapshot == INVALID_HANDLE_VALUE) return false;
+  MODULEENTRY32 module = {};
+  module.dwSize = sizeof module;
+  bool found = false;
+  for (BOOL more = ::Module32First(snapshot, &module); more && !found;
+       more = ::Module32Next(snapshot, &module)) {
+    found = ::lstrcmpiA(module.szModule, name) == 0;
+  }
+  ::CloseHandle(snapshot);
+  return found;
+}
+
+// Start-up binds only what showing the dialog needs: the shell and sound
+// playing come on a click that asks for them (the tool's button never does).
+TEST_F(VeskelProcessTest, ShowsItsDialogWithoutTheShellOrSoundDlls) {
+  HWND dialog = Start("");
+  ASSERT_NE(dialog, nullptr);
+  apptest::PumpMessages(300);
+  EXPECT_TRUE(HasModule(tool_.Id(), "comctl32.dll"));
+  EXPECT_FALSE(HasModule(tool_.Id(), "shell32.dll"));
+  EXPECT_FALSE(HasModule(tool_.Id(), "winmm.dll"));
+  ::PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
+  EXPECT_TRUE(tool_.WaitForExit(10000));
+}
 
 TEST_F(VeskelProcessTest, ShowsOnlyItsDialogIgnoresArgumentsAndEndsOnEsc) {
   HWND dialog = Start("67108859 /hide C: --decimal=3 Z");
