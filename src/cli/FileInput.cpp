@@ -14,6 +14,7 @@
 #endif
 
 #include "cli/ArgumentText.h"
+#include "cli/OwnedHandle.h"
 
 namespace {
 
@@ -42,25 +43,6 @@ std::string Describe(DWORD code) {
       return "Windows error " + std::to_string(code);
   }
 }
-
-// A handle of a file (CreateFileW, closed with CloseHandle) or of a folder
-// search (FindFirstFileW, closed with FindClose), freed when it goes out of scope.
-template <BOOL(WINAPI* Close)(HANDLE)>
-class OwnedHandle {
- public:
-  explicit OwnedHandle(HANDLE handle) : m_handle(handle) {}
-  ~OwnedHandle() {
-    if (m_handle != INVALID_HANDLE_VALUE) Close(m_handle);
-  }
-  OwnedHandle(const OwnedHandle&) = delete;
-  OwnedHandle& operator=(const OwnedHandle&) = delete;
-  HANDLE Get() const { return m_handle; }
-
- private:
-  HANDLE m_handle;
-};
-using FileHandle = OwnedHandle<CloseHandle>;
-using FolderSearch = OwnedHandle<FindClose>;
 
 #else
 

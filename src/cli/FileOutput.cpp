@@ -14,6 +14,7 @@
 #endif
 
 #include "cli/ArgumentText.h"
+#include "cli/OwnedHandle.h"
 
 MoveFileFunction g_moveFile = MoveFileOver;
 
@@ -150,13 +151,12 @@ std::string ResolvedPath(const std::string& path) {
       kernel != nullptr ? GetProcAddress(kernel, "GetFinalPathNameByHandleA") : nullptr;
   if (found == nullptr) return "";
   const auto finalPath = reinterpret_cast<FinalPathFunction>(reinterpret_cast<void*>(found));
-  const HANDLE handle =
-      CreateFileA(path.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
-                  OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
-  if (handle == INVALID_HANDLE_VALUE) return "";
+  const FileHandle handle(CreateFileA(path.c_str(), 0,
+                                      FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                                      nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr));
+  if (handle.Get() == INVALID_HANDLE_VALUE) return "";
   char resolved[4096] = "";
-  const DWORD length = finalPath(handle, resolved, sizeof resolved, 0);
-  CloseHandle(handle);
+  const DWORD length = finalPath(handle.Get(), resolved, sizeof resolved, 0);
   return length > 0 && length < sizeof resolved ? LowerAscii(resolved) + "\\" : "";
 #else
   char* resolved = realpath(path.c_str(), nullptr);
