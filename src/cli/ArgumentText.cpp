@@ -10,7 +10,9 @@ std::string HexByte(unsigned value) {
   return std::string("\\x") + kHex[(value >> 4) & 0xF] + kHex[value & 0xF];
 }
 
-std::string HexCodePoint(std::uint32_t value, int digits) {
+}  // namespace
+
+std::string HexDigits(std::uint32_t value, int digits) {
   std::string text;
   for (int shift = (digits - 1) * 4; shift >= 0; shift -= 4) {
     text += "0123456789ABCDEF"[(value >> shift) & 0xF];
@@ -18,10 +20,17 @@ std::string HexCodePoint(std::uint32_t value, int digits) {
   return text;
 }
 
-// One character of UTF-8 text at text[at]: its code point and length in bytes;
-// length 0 when the bytes there are no UTF-8. Surrogate code points are read
-// like any other, so that an unpaired surrogate of a Windows command line shows
-// the same on every build.
+std::string HexBytes(const std::string& bytes, const char* separator) {
+  std::string text;
+  for (std::size_t i = 0; i < bytes.size(); ++i) {
+    const unsigned byte = static_cast<unsigned char>(bytes[i]);
+    if (i > 0) text += separator;
+    text += kHex[byte >> 4];
+    text += kHex[byte & 0xF];
+  }
+  return text;
+}
+
 std::size_t DecodeUtf8(const std::string& text, std::size_t at, std::uint32_t& codePoint) {
   const unsigned char lead = static_cast<unsigned char>(text[at]);
   if (lead < 0x80) {
@@ -58,13 +67,22 @@ std::size_t DecodeUtf8(const std::string& text, std::size_t at, std::uint32_t& c
   return length;
 }
 
+void AppendUtf8(std::uint32_t c, std::string& out) {
+  const int trail = c < 0x80 ? 0 : c < 0x800 ? 1 : c < 0x10000 ? 2 : 3;
+  static const unsigned char kLead[] = {0x00, 0xC0, 0xE0, 0xF0};
+  out += static_cast<char>(kLead[trail] | (c >> (6 * trail)));
+  for (int i = trail - 1; i >= 0; --i) out += static_cast<char>(0x80 | ((c >> (6 * i)) & 0x3F));
+}
+
+namespace {
+
 std::string EscapedCodePoint(std::uint32_t c) {
   if (c == '\n') return "\\n";
   if (c == '\r') return "\\r";
   if (c == '\t') return "\\t";
   if (c < 0x20 || c == 0x7F) return HexByte(c);
   if (c < 0x80) return std::string(1, static_cast<char>(c));
-  return c <= 0xFFFF ? "\\u" + HexCodePoint(c, 4) : "\\U" + HexCodePoint(c, 8);
+  return c <= 0xFFFF ? "\\u" + HexDigits(c, 4) : "\\U" + HexDigits(c, 8);
 }
 
 bool IsPrintable(char c) {
@@ -136,7 +154,7 @@ bool CheckArgumentText(const std::string& text, std::size_t position, std::strin
   } else if (c < 0x80) {
     what = "the control character " + EscapedCodePoint(c);
   } else {
-    what = "U+" + HexCodePoint(c, c <= 0xFFFF ? 4 : c <= 0xFFFFF ? 5 : 6);
+    what = "U+" + HexDigits(c, c <= 0xFFFF ? 4 : c <= 0xFFFFF ? 5 : 6);
   }
   error = "argument " + std::to_string(position) + ", " + QuotedText(text) + ", holds " + what +
           "; drivemask reads printable ASCII only (letters, digits, punctuation, spaces)";
@@ -151,10 +169,7 @@ std::string Utf8FromUtf16(const char16_t* text) {
       c = 0x10000 + ((c - 0xD800) << 10) + (text[1] - 0xDC00u);
       ++text;
     }
-    const int trail = c < 0x80 ? 0 : c < 0x800 ? 1 : c < 0x10000 ? 2 : 3;
-    static const unsigned char kLead[] = {0x00, 0xC0, 0xE0, 0xF0};
-    out += static_cast<char>(kLead[trail] | (c >> (6 * trail)));
-    for (int i = trail - 1; i >= 0; --i) out += static_cast<char>(0x80 | ((c >> (6 * i)) & 0x3F));
+    AppendUtf8(c, out);
   }
   return out;
 }

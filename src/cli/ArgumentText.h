@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <string>
 
 // Command-line text as drivemask checks it and shows it in its messages.
@@ -16,6 +17,11 @@ std::string LowerAscii(std::string text);
 
 // The value of a hexadecimal digit (either case), or -1 for any other byte.
 int HexDigitValue(char c);
+// The value in upper-case hexadecimal, the given number of digits ("03FF").
+std::string HexDigits(std::uint32_t value, int digits);
+// The bytes in lower-case hexadecimal, two digits a byte, with the separator
+// between bytes ("ff fe" with " ").
+std::string HexBytes(const std::string& bytes, const char* separator = "");
 
 // Spaces, tabs and line ends: what TrimBlanks removes and words are split at.
 bool IsBlank(char c);
@@ -41,6 +47,14 @@ std::string QuotedText(const std::string& text, std::size_t shown = kShownArgume
 // naming the argument (by its position, 1 for the first) and the first
 // character that is not allowed.
 bool CheckArgumentText(const std::string& text, std::size_t position, std::string& error);
+
+// One character of UTF-8 text at text[at]: its code point and length in bytes;
+// length 0 when the bytes there are no UTF-8. Surrogate code points are read
+// like any other, so that an unpaired surrogate of a Windows command line shows
+// the same on every build.
+std::size_t DecodeUtf8(const std::string& text, std::size_t at, std::uint32_t& codePoint);
+// The code point appended to out as UTF-8.
+void AppendUtf8(std::uint32_t c, std::string& out);
 
 // UTF-16 text (a Windows command line) as UTF-8, with no code page in between.
 // An unpaired surrogate is kept as its own three bytes, so that the argument

@@ -1,6 +1,7 @@
 #include "cli/GroupPolicyJson.h"
 
 #include "app/DriveMask.h"
+#include "cli/ArgumentText.h"
 #include "cli/PolicyReport.h"
 #include "cli/PolicySteps.h"
 
@@ -22,10 +23,8 @@ const char* ShortHive(PolicyScope scope) {
 // as UTF-8; bytes that are no UTF-8 become U+FFFD, a lone surrogate its \u escape.
 std::string JsonString(const std::string& text) {
   std::string out = "\"";
-  static const char kHex[] = "0123456789abcdef";
-  const auto escape = [&out](unsigned value) {
-    out += "\\u";
-    for (int shift = 12; shift >= 0; shift -= 4) out += kHex[(value >> shift) & 0xF];
+  const auto escape = [&out](std::uint32_t value) {
+    out += "\\u" + LowerAscii(HexDigits(value, 4));
   };
   for (std::size_t at = 0; at < text.size();) {
     const unsigned char c = static_cast<unsigned char>(text[at]);
@@ -41,19 +40,9 @@ std::string JsonString(const std::string& text) {
       ++at;
       continue;
     }
-    const std::size_t length = (c & 0xE0) == 0xC0   ? 2
-                               : (c & 0xF0) == 0xE0 ? 3
-                               : (c & 0xF8) == 0xF0 ? 4
-                                                    : 0;
-    unsigned value = length == 2 ? c & 0x1F : length == 3 ? c & 0x0F : c & 0x07;
-    bool good = length != 0 && at + length <= text.size();
-    for (std::size_t i = 1; good && i < length; ++i) {
-      const unsigned char next = static_cast<unsigned char>(text[at + i]);
-      good = (next & 0xC0) == 0x80;
-      value = value << 6 | (next & 0x3F);
-    }
-    static const unsigned kLeast[] = {0, 0, 0x80, 0x800, 0x10000};
-    if (!good || value < kLeast[length] || value > 0x10FFFF) {
+    std::uint32_t value = 0;
+    const std::size_t length = DecodeUtf8(text, at, value);
+    if (length == 0) {
       escape(0xFFFD);
       ++at;
     } else if (value >= 0xD800 && value <= 0xDFFF) {
@@ -87,13 +76,7 @@ std::string JsonValue(const PolicyValue& value) {
   if (value.type == kRegSz || value.type == kRegExpandSz) {
     out += ", \"text\": " + JsonString(value.data);
   } else {
-    std::string hex;
-    for (char c : value.data) {
-      const unsigned byte = static_cast<unsigned char>(c);
-      hex += "0123456789abcdef"[byte >> 4];
-      hex += "0123456789abcdef"[byte & 0xF];
-    }
-    out += ", \"hex\": \"" + hex + "\"";
+    out += ", \"hex\": \"" + HexBytes(value.data) + "\"";
   }
   std::uint32_t mask = 0;
   const bool read = PolicyReport::ReadsAsMask(value, mask);

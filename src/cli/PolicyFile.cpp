@@ -69,14 +69,7 @@ class Cursor {
   // ", found 3b 20" (or that the file ends) for a message about what is here.
   std::string Found() const {
     if (Left() == 0) return ", but the file ends";
-    std::string text = ", found";
-    for (std::size_t i = m_at; i < m_bytes.size() && i < m_at + 2; ++i) {
-      const unsigned byte = static_cast<unsigned char>(m_bytes[i]);
-      text += ' ';
-      text += "0123456789abcdef"[byte >> 4];
-      text += "0123456789abcdef"[byte & 0xF];
-    }
-    return text;
+    return ", found " + HexBytes(m_bytes.substr(m_at, 2), " ");
   }
 
   const std::string& m_bytes;

@@ -10,17 +10,9 @@ namespace {
 const char* const kHiveNames[] = {"HKEY_LOCAL_MACHINE", "HKEY_CURRENT_USER"};
 const std::size_t kColumn = 22;
 
-std::string HexBytes(const std::string& data) {
+std::string ShownBytes(const std::string& data) {
   const std::size_t kShown = 16;
-  std::string text;
-  for (std::size_t i = 0; i < data.size() && i < kShown; ++i) {
-    const unsigned byte = static_cast<unsigned char>(data[i]);
-    if (i > 0) text += ' ';
-    text += "0123456789abcdef"[byte >> 4];
-    text += "0123456789abcdef"[byte & 0xF];
-  }
-  if (data.size() > kShown) text += " ...";
-  return text;
+  return HexBytes(data.substr(0, kShown), " ") + (data.size() > kShown ? " ..." : "");
 }
 
 std::string Hex8(std::uint32_t value) {
@@ -83,7 +75,7 @@ std::string PolicyReport::DescribeValue(PolicyName name, const PolicyValue& valu
   } else {
     raw = TypeName(value.type) + " of " + std::to_string(value.data.size()) +
           (value.data.size() == 1 ? " byte" : " bytes") +
-          (value.data.empty() ? "" : ", " + HexBytes(value.data));
+          (value.data.empty() ? "" : ", " + ShownBytes(value.data));
     if (read) raw += ", read as " + Hex8(mask);
   }
   if (!read) {

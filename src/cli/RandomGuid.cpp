@@ -1,5 +1,7 @@
 #include "cli/RandomGuid.h"
 
+#include "cli/ArgumentText.h"
+
 #ifdef _WIN32
 #include <windows.h>
 // After windows.h: RtlGenRandom is SystemFunction036 of ADVAPI32.
@@ -16,8 +18,7 @@ std::string GuidFromRandomBytes(const unsigned char (&bytes)[16]) {
   std::string text = "{";
   for (int i = 0; i < 16; ++i) {
     if (i == 4 || i == 6 || i == 8 || i == 10) text += '-';
-    text += "0123456789ABCDEF"[b[i] >> 4];
-    text += "0123456789ABCDEF"[b[i] & 0xF];
+    text += HexDigits(b[i], 2);
   }
   return text + "}";
 }

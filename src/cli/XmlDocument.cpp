@@ -3,14 +3,9 @@
 #include <cstdint>
 #include <cstring>
 
-namespace {
+#include "cli/ArgumentText.h"
 
-void AppendUtf8(std::uint32_t c, std::string& out) {
-  const int trail = c < 0x80 ? 0 : c < 0x800 ? 1 : c < 0x10000 ? 2 : 3;
-  static const unsigned char kLead[] = {0x00, 0xC0, 0xE0, 0xF0};
-  out += static_cast<char>(kLead[trail] | (c >> (6 * trail)));
-  for (int i = trail - 1; i >= 0; --i) out += static_cast<char>(0x80 | ((c >> (6 * i)) & 0x3F));
-}
+namespace {
 
 // A character XML allows in a document.
 bool IsXmlCharacter(std::uint32_t c) {
@@ -41,11 +36,8 @@ bool Utf16ToUtf8(const std::string& bytes, std::size_t from, bool bigEndian, std
       at += 2;
     }
     if (!IsXmlCharacter(c)) {
-      static const char kHex[] = "0123456789ABCDEF";
-      std::string code;
-      for (int shift = c > 0xFFFF ? 16 : 12; shift >= 0; shift -= 4) code += kHex[c >> shift & 0xF];
-      error = "line " + std::to_string(line) + ": expected text, found U+" + code +
-              ", which XML does not allow";
+      error = "line " + std::to_string(line) + ": expected text, found U+" +
+              HexDigits(c, c > 0xFFFF ? 5 : 4) + ", which XML does not allow";
       return false;
     }
     if (c == '\n') ++line;
@@ -58,21 +50,9 @@ bool Utf16ToUtf8(const std::string& bytes, std::size_t from, bool bigEndian, std
 bool CheckUtf8(const std::string& text, std::string& error) {
   std::size_t line = 1;
   for (std::size_t at = 0; at < text.size();) {
-    const unsigned char lead = static_cast<unsigned char>(text[at]);
-    std::size_t length = lead < 0x80             ? 1
-                         : (lead & 0xE0) == 0xC0 ? 2
-                         : (lead & 0xF0) == 0xE0 ? 3
-                         : (lead & 0xF8) == 0xF0 ? 4
-                                                 : 0;
-    std::uint32_t c = length == 1 ? lead : length == 2 ? lead & 0x1F : lead & (0x7F >> length);
-    bool good = length != 0 && at + length <= text.size();
-    for (std::size_t i = 1; good && i < length; ++i) {
-      const unsigned char next = static_cast<unsigned char>(text[at + i]);
-      good = (next & 0xC0) == 0x80;
-      c = c << 6 | (next & 0x3F);
-    }
-    static const std::uint32_t kLeast[] = {0, 0, 0x80, 0x800, 0x10000};
-    if (!good || c < kLeast[length] || !IsXmlCharacter(c)) {
+    std::uint32_t c = 0;
+    const std::size_t length = DecodeUtf8(text, at, c);
+    if (length == 0 || !IsXmlCharacter(c)) {
       error = "line " + std::to_string(line) +
               ": expected UTF-8 text of characters XML allows, found other bytes";
       return false;
