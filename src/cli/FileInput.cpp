@@ -162,3 +162,24 @@ bool ReadWholeFile(const std::string& path, std::size_t limit, std::string& byte
   }
   return true;
 }
+
+#ifdef _WIN32
+std::string LocalPolicyFolder() {
+  wchar_t windows[MAX_PATH + 1] = {};
+  const UINT length = GetWindowsDirectoryW(windows, MAX_PATH);
+  const std::string root = length > 0 && length <= MAX_PATH
+                               ? Utf8FromUtf16(reinterpret_cast<const char16_t*>(windows))
+                               : "C:\\Windows";
+  const std::string native = JoinPath(root, "Sysnative");
+  return JoinPath(KindOfPath(native) == PathKind::Folder ? native : JoinPath(root, "System32"),
+                  "GroupPolicy");
+}
+#endif
+
+std::string LocalPolicyShown(const std::string& folder) {
+  const std::string redirected = "\\Sysnative\\";
+  const std::size_t at = folder.find(redirected);
+  return at == std::string::npos
+             ? folder
+             : folder.substr(0, at) + "\\System32\\" + folder.substr(at + redirected.size());
+}

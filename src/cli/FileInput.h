@@ -36,3 +36,15 @@ std::string FindName(const std::vector<std::string>& names, const std::string& n
 // The whole of a file of at most limit bytes; false with a message naming it.
 bool ReadWholeFile(const std::string& path, std::size_t limit, std::string& bytes,
                    std::string& error);
+
+#ifdef _WIN32
+// The local Group Policy folder, System32\GroupPolicy: the real one also from
+// this 32-bit program on 64-bit Windows, whose System32 the file system
+// redirects to SysWOW64 (where the local policy is not). Sysnative names the
+// real System32 for 32-bit programs only, so it exists exactly when needed.
+std::string LocalPolicyFolder();
+#endif
+
+// The local policy folder as the administrator knows it: System32 also where
+// this program reaches it through Sysnative.
+std::string LocalPolicyShown(const std::string& folder);

@@ -69,29 +69,7 @@ bool IsDomainGpo(const std::string& folder) {
          names[1].front() == '{' && names[1].back() == '}';
 }
 
-// The local policy folder as the administrator knows it: System32 also where
-// this program reaches it through Sysnative.
-std::string LocalPolicyShown(const std::string& folder) {
-  const std::string redirected = "\\Sysnative\\";
-  const std::size_t at = folder.find(redirected);
-  return at == std::string::npos
-             ? folder
-             : folder.substr(0, at) + "\\System32\\" + folder.substr(at + redirected.size());
-}
-
 #ifdef _WIN32
-// The local policy folder: the real System32\GroupPolicy, also from this
-// 32-bit program on 64-bit Windows, whose System32 the file system redirects
-// to SysWOW64 (where the local policy is not). Sysnative names the real
-// System32 for 32-bit programs only, so it exists exactly when needed.
-std::string LocalPolicyFolder() {
-  char windows[MAX_PATH] = "";
-  const UINT length = GetWindowsDirectoryA(windows, MAX_PATH);
-  const std::string root = length > 0 && length < MAX_PATH ? windows : "C:\\Windows";
-  const std::string native = root + "\\Sysnative";
-  return (KindOfPath(native) == PathKind::Folder ? native : root + "\\System32") + "\\GroupPolicy";
-}
-
 // Whether this process may edit the local policy: it runs with the
 // Administrators group enabled (elevated, where the system has UAC).
 bool IsAdministrator() {

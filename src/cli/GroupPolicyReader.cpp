@@ -2,10 +2,6 @@
 
 #include <algorithm>
 
-#ifdef _WIN32
-#include <windows.h>
-#endif
-
 #include "cli/ArgumentText.h"
 #include "cli/FileInput.h"
 #include "cli/PolicyFile.h"
@@ -241,60 +237,17 @@ bool GroupPolicyReader::ReadFolder(const std::string& path, std::vector<PolicySo
 
 #ifdef _WIN32
 
-namespace {
-
-// File system redirection turned off for this thread while it lives: a
-// 32-bit program on 64-bit Windows then sees the real System32, where the
-// local policy is, instead of SysWOW64. Nothing to do where there is no such
-// redirection (32-bit Windows, or systems before it).
-class RealSystemFolder {
- public:
-  RealSystemFolder() {
-#ifndef _WIN64
-    const HMODULE kernel = GetModuleHandleW(L"kernel32.dll");
-    using Disable = BOOL(WINAPI*)(PVOID*);
-    const FARPROC disable =
-        kernel != nullptr ? GetProcAddress(kernel, "Wow64DisableWow64FsRedirection") : nullptr;
-    const FARPROC revert =
-        kernel != nullptr ? GetProcAddress(kernel, "Wow64RevertWow64FsRedirection") : nullptr;
-    if (disable != nullptr && revert != nullptr &&
-        reinterpret_cast<Disable>(reinterpret_cast<void*>(disable))(&m_old)) {
-      m_revert = revert;
-    }
-#endif
-  }
-  ~RealSystemFolder() {
-    if (m_revert != nullptr) {
-      using Revert = BOOL(WINAPI*)(PVOID);
-      reinterpret_cast<Revert>(reinterpret_cast<void*>(m_revert))(m_old);
-    }
-  }
-  RealSystemFolder(const RealSystemFolder&) = delete;
-  RealSystemFolder& operator=(const RealSystemFolder&) = delete;
-
- private:
-  PVOID m_old = nullptr;
-  FARPROC m_revert = nullptr;
-};
-
-}  // namespace
-
 bool GroupPolicyReader::ReadLocalPolicy(std::vector<PolicySource>& sources, bool& found,
                                         std::string& folder, std::string& error) {
   sources.clear();
   found = false;
-  wchar_t system[MAX_PATH + 1] = {};
-  const UINT length = GetSystemDirectoryW(system, MAX_PATH);
-  if (length == 0 || length > MAX_PATH) {
-    error = "cannot find the system folder (Windows error " + std::to_string(GetLastError()) + ")";
-    return false;
-  }
-  folder = JoinPath(Utf8FromUtf16(reinterpret_cast<const char16_t*>(system)), "GroupPolicy");
-  const RealSystemFolder real;
-  if (!IsGpo(folder)) return true;
+  const std::string real = LocalPolicyFolder();
+  folder = LocalPolicyShown(real);
+  if (!IsGpo(real)) return true;
   PolicySource source;
-  if (!ReadGpo(folder, source, error)) return false;
+  if (!ReadGpo(real, source, error)) return false;
   source.kind = PolicySource::Kind::LocalPolicy;
+  source.path = folder;
   sources.push_back(source);
   found = true;
   return true;
