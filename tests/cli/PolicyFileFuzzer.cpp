@@ -7,17 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "FuzzRequire.h"
 #include "cli/PolicyFile.h"
-
-namespace {
-
-void Require(bool condition) {
-  if (!condition) {
-    std::abort();
-  }
-}
-
-}  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   const std::string bytes(reinterpret_cast<const char*>(data), size);

@@ -3,21 +3,11 @@
 // timeout) it checks the reader's promises about what it reports.
 #include <cstddef>
 #include <cstdint>
-#include <cstdlib>
 #include <string>
 #include <vector>
 
+#include "FuzzRequire.h"
 #include "cli/XmlDocument.h"
-
-namespace {
-
-void Require(bool condition) {
-  if (!condition) {
-    std::abort();
-  }
-}
-
-}  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   const std::string bytes(reinterpret_cast<const char*>(data), size);

@@ -10,16 +10,7 @@ set -uo pipefail
 expected=$(realpath "$1") program=$(realpath "$2")
 shift 2
 runner=("$@")
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
-# Relative paths, which mean the same to the native and the Windows builds.
-cd "$work" || exit 1
-
-status=0
-fail() {
-  echo "FAIL: $*" >&2
-  status=1
-}
+source "$(dirname "${BASH_SOURCE[0]}")/scratch_folder.sh"
 
 # Registry.pol pieces: UTF-16LE text, u32 LE numbers, records.
 u16() { printf '%s' "$1" | iconv -f utf-8 -t utf-16le; }

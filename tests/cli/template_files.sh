@@ -10,16 +10,7 @@ expected_adm=$1 program=$2
 shift 2
 runner=("$@")
 expected_adm=$(realpath "$expected_adm") program=$(realpath "$program")
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
-# Relative paths, which mean the same to the native and the Windows builds.
-cd "$work" || exit 1
-
-status=0
-fail() {
-  echo "FAIL: $*" >&2
-  status=1
-}
+source "$(dirname "${BASH_SOURCE[0]}")/scratch_folder.sh"
 
 # The mask of a choice whose kept drives are the given letters: every other
 # letter's bit, A: = bit 0.
