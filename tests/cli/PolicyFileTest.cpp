@@ -1,23 +1,15 @@
 #include <gtest/gtest.h>
 
+#include "cli/ArgumentText.h"
 #include "cli/PolicyFile.h"
+#include "cli/PolicyFileWriter.h"
 
 namespace {
 
 const std::string kHeader("PReg\x01\0\0\0", 8);
 const std::string kKey = "Software\\Microsoft\\Windows\\CurrentVersion\\Policies\\Explorer";
 
-// ASCII (or UTF-8 up to U+07FF) as UTF-16LE, without a terminator.
-std::string Utf16(const std::string& text) {
-  std::string bytes;
-  for (std::size_t i = 0; i < text.size(); ++i) {
-    unsigned unit = static_cast<unsigned char>(text[i]);
-    if (unit >= 0xC0) unit = (unit & 0x1F) << 6 | (static_cast<unsigned char>(text[++i]) & 0x3F);
-    bytes += static_cast<char>(unit & 0xFF);
-    bytes += static_cast<char>(unit >> 8);
-  }
-  return bytes;
-}
+std::string Utf16(const std::string& text) { return Utf16LeFromUtf8(text); }
 
 std::string U32(std::uint32_t value) {
   std::string bytes;
@@ -25,11 +17,11 @@ std::string U32(std::uint32_t value) {
   return bytes;
 }
 
+// Records as PolicyFileWriter writes them (which Samba's reader checks:
+// policy_writer_round_trip.py).
 std::string Record(const std::string& key, const std::string& name, std::uint32_t type,
                    const std::string& data) {
-  const std::string nul(2, '\0');
-  return Utf16("[") + Utf16(key) + nul + Utf16(";") + Utf16(name) + nul + Utf16(";") + U32(type) +
-         Utf16(";") + U32(static_cast<std::uint32_t>(data.size())) + Utf16(";") + data + Utf16("]");
+  return PolicyFileWriter::Record(key, name, type, data);
 }
 
 std::string Sz(const std::string& text) { return Utf16(text) + std::string(2, '\0'); }
@@ -52,6 +44,8 @@ TEST(PolicyFile, KeepsEveryRecordAsStoredInOrder) {
       {"SOFTWARE\\Policies\\Veskel", "**SecureKey", 4, U32(1)},
       {kKey, "**soft.NoDrives", 4, U32(4)},
       {"Software\\Caf\xC3\xA9", "Path", 2, Sz("%SystemRoot%")},
+      // A name beyond the BMP, written as a surrogate pair.
+      {"Software\\Veskel", "Caf\xC3\xA9 \xF0\x9F\x98\x80", 4, U32(0)},
       {"Software\\Veskel", "List", 7, Sz("a") + Sz("b") + std::string(2, '\0')},
       // Data holding ";" and "]": the size says where it ends.
       {"Software\\Veskel", "Blob", 3, Utf16("];]")},
