@@ -15,6 +15,8 @@
 #include "cli/PolicyFile.h"
 #include "cli/PolicyFileWriter.h"
 #include "cli/PolicyFormatter.h"
+#include "cli/PolicyReport.h"
+#include "cli/PolicyValues.h"
 
 namespace {
 
@@ -106,33 +108,25 @@ bool ReadGpoFile(const std::string& folder, const std::string& path, bool& exist
   return !exists || ReadWholeFile(path, kFileLimit, bytes, error);
 }
 
-std::string NamesText(const std::vector<std::string>& names) {
-  return names.size() == 2 ? names[0] + " and " + names[1] : names[0];
-}
-
-// What the change did to the values, for the report: one line, or one per
-// value that was set.
+// What the change did to the values, for the report: one line per value
+// ("all" of them for Not configured).
 std::string ChangeText(const GpoEditor::Request& request) {
-  const std::string names = NamesText(request.valueNames);
-  switch (request.change) {
-    case GpoChange::Disable:
-      return names + " Disabled (**del." + request.valueNames[0] +
-             (request.valueNames.size() == 2 ? ", **del." + request.valueNames[1] : "") +
-             ": clients delete the value" + (request.valueNames.size() == 2 ? "s)" : ")");
-    case GpoChange::Clear:
-      return names + " Not configured";
-    default:
-      break;
+  if (request.change == GpoChange::Clear) {
+    return (request.valueNames.size() == 2 ? request.valueNames[0] + " and " + request.valueNames[1]
+                                           : request.valueNames[0]) +
+           " Not configured";
   }
   const PolicyFormatter formatter(request.mask);
   std::string text;
   for (const std::string& name : request.valueNames) {
-    const bool hides = name == "NoDrives";
     if (!text.empty()) text += "\n    ";
-    text += name + " = " + FormatMaskDecimal(request.mask) + " (0x" + formatter.RegDwordDigits() +
-            "): " +
-            formatter.Sentence(hides ? "hides" : "blocks", "", ", A to Z",
-                               hides ? " visible" : " open");
+    PolicyName policy = PolicyName::NoDrives;
+    PolicyNameFromText(name, policy);
+    text += request.change == GpoChange::Disable
+                ? name + " Disabled (**del." + name + "): clients delete the value"
+                : name + " = " + FormatMaskDecimal(request.mask) + " (0x" +
+                      formatter.RegDwordDigits() +
+                      "): " + PolicyReport::Effect(policy, request.mask);
   }
   return text;
 }
