@@ -10,6 +10,9 @@
 #include <cstdio>
 #endif
 
+namespace {
+
+// The GUID text for 16 random bytes, with the version and variant bits set.
 std::string GuidFromRandomBytes(const unsigned char (&bytes)[16]) {
   unsigned char b[16];
   for (int i = 0; i < 16; ++i) b[i] = bytes[i];
@@ -22,6 +25,8 @@ std::string GuidFromRandomBytes(const unsigned char (&bytes)[16]) {
   }
   return text + "}";
 }
+
+}  // namespace
 
 bool NewRandomGuid(std::string& guid, std::string& error) {
   unsigned char bytes[16] = {};

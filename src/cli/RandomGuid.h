@@ -7,6 +7,3 @@
 // (/dev/urandom; RtlGenRandom on Windows). False with a message when the
 // source cannot be read.
 bool NewRandomGuid(std::string& guid, std::string& error);
-
-// The GUID text for 16 random bytes, with the version and variant bits set.
-std::string GuidFromRandomBytes(const unsigned char (&bytes)[16]);
