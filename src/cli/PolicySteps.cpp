@@ -81,18 +81,12 @@ PolicyValue ValueOf(const PolicyRecord& record) {
 // The value of a Preferences item: hexadecimal digits for the numbers and
 // binary data, the text for strings. False when the text is no such value.
 bool PreferenceValue(const std::string& typeName, const std::string& text, PolicyValue& value) {
-  static const struct {
-    const char* name;
-    std::uint32_t type;
-  } kTypes[] = {
-      {"REG_SZ", kRegSz},       {"REG_EXPAND_SZ", kRegExpandSz}, {"REG_BINARY", kRegBinary},
-      {"REG_DWORD", kRegDword}, {"REG_MULTI_SZ", kRegMultiSz},   {"REG_QWORD", kRegQword}};
   value = PolicyValue();
   value.state = PolicyValue::State::Set;
   bool known = false;
-  for (const auto& type : kTypes) {
-    if (typeName == type.name) {
-      value.type = type.type;
+  for (std::uint32_t type : {kRegSz, kRegExpandSz, kRegBinary, kRegDword, kRegMultiSz, kRegQword}) {
+    if (typeName == PolicyReport::TypeName(type)) {
+      value.type = type;
       known = true;
     }
   }
