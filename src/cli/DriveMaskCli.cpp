@@ -200,13 +200,6 @@ std::string UtcNow() {
   return text;
 }
 
-std::vector<std::string> ChosenNames(const OutputOptions& options) {
-  std::vector<std::string> names;
-  if (options.noDrives) names.push_back(PolicyNameText(PolicyName::NoDrives));
-  if (options.noViewOnDrive) names.push_back(PolicyNameText(PolicyName::NoViewOnDrive));
-  return names;
-}
-
 // What a written file is and where it goes, for --format pol, gpp and lgpo.
 std::string WrittenFileNote(const OutputOptions& options, const std::string& file) {
   const bool machine = options.hive == RegistryHive::LocalMachine;
@@ -239,11 +232,11 @@ int WritePolicyForm(std::uint32_t mask, const OutputOptions& options, const std:
   std::string bytes;
   if (options.format == OutputFormat::PolicyFile) {
     bytes = PolicyFileWriter::Header();
-    for (const std::string& name : ChosenNames(options)) {
+    for (const std::string& name : options.ValueNames()) {
       bytes += PolicyFileWriter::DwordRecord(name, mask);
     }
   } else if (options.format == OutputFormat::Preferences) {
-    std::vector<std::string> uids(ChosenNames(options).size());
+    std::vector<std::string> uids(options.ValueNames().size());
     for (std::string& uid : uids) {
       if (!NewRandomGuid(uid, error)) return DriveMaskCli::kExitOutputFailed;
     }
@@ -265,7 +258,7 @@ int WritePolicyForm(std::uint32_t mask, const OutputOptions& options, const std:
   if (!WriteFiles({{file, bytes}}, error)) return DriveMaskCli::kExitOutputFailed;
   const bool both = options.noDrives && options.noViewOnDrive;
   std::string text = "Wrote " + file + ": " +
-                     (both ? "NoDrives and NoViewOnDrive" : ChosenNames(options)[0]) + " = " +
+                     (both ? "NoDrives and NoViewOnDrive" : options.ValueNames()[0]) + " = " +
                      FormatMaskDecimal(mask) + " (0x" + formatter.RegDwordDigits() + "), " +
                      formatter.Summary() + ".\n";
   out = text + WrittenFileNote(options, file);
@@ -280,7 +273,7 @@ int Gpo(const MaskArguments& arguments, std::string& out, std::string& error) {
   if (drives && !EncodeDrives(arguments, request.change == GpoChange::Hide, request.mask, error)) {
     return DriveMaskCli::kExitBadInput;
   }
-  request.valueNames = ChosenNames(arguments.Options());
+  request.valueNames = arguments.Options().ValueNames();
   request.machine = arguments.Options().hive == RegistryHive::LocalMachine;
   request.folder = arguments.GpoDirectory();
   std::string text;

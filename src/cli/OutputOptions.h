@@ -1,5 +1,8 @@
 #pragma once
 
+#include <string>
+#include <vector>
+
 // What the drivemask program writes and for which registry location.
 
 enum class OutputFormat {
@@ -26,4 +29,12 @@ struct OutputOptions {
   bool noDrives = true;        // the value that hides drives
   bool noViewOnDrive = false;  // the value that prevents access to drives
   RegistryHive hive = RegistryHive::CurrentUser;
+
+  // The value names chosen, in the order they are written.
+  std::vector<std::string> ValueNames() const {
+    std::vector<std::string> names;
+    if (noDrives) names.push_back("NoDrives");
+    if (noViewOnDrive) names.push_back("NoViewOnDrive");
+    return names;
+  }
 };

@@ -19,14 +19,6 @@ std::string HiveShortName(RegistryHive hive) {
   return hive == RegistryHive::LocalMachine ? "HKLM" : "HKCU";
 }
 
-// The value names the options select, in the order they are written.
-std::vector<std::string> ValueNames(const OutputOptions& options) {
-  std::vector<std::string> names;
-  if (options.noDrives) names.push_back("NoDrives");
-  if (options.noViewOnDrive) names.push_back("NoViewOnDrive");
-  return names;
-}
-
 const char* Effect(const std::string& name) {
   return name == "NoDrives" ? kNoDrivesEffect : kNoViewOnDriveEffect;
 }
@@ -160,7 +152,7 @@ std::string PolicyFormatter::Plain(const OutputOptions& options) const {
 
   out += "\n" + Pad("Registry key:", column) + HiveLongName(options.hive) + "\\" + kPolicyKeyPath +
          "\n";
-  for (const std::string& name : ValueNames(options)) {
+  for (const std::string& name : options.ValueNames()) {
     out += "  " + Pad(name, column - 2) + "REG_DWORD: " + Effect(name) + "\n";
   }
   if (options.hive == RegistryHive::LocalMachine) {
@@ -175,7 +167,7 @@ std::string PolicyFormatter::Plain(const OutputOptions& options) const {
 std::string PolicyFormatter::SemicolonHeading(const OutputOptions& options) const {
   std::string out = "; Drive mask " + FormatMaskDecimal(m_mask) + " (0x" + RegDwordDigits() +
                     "): " + Summary() + ".\n";
-  for (const std::string& name : ValueNames(options)) {
+  for (const std::string& name : options.ValueNames()) {
     out += "; " + name + " " + Effect(name) + ".\n";
   }
   return out;
@@ -193,7 +185,7 @@ std::string PolicyFormatter::RegFile(const OutputOptions& options) const {
   }
   out += std::string("; ") + kLogOn + "\n\n";
   out += "[" + HiveLongName(options.hive) + "\\" + kPolicyKeyPath + "]\n";
-  for (const std::string& name : ValueNames(options)) {
+  for (const std::string& name : options.ValueNames()) {
     out += "\"" + name + "\"=dword:" + RegDwordDigits() + "\n";
   }
   out += "\n";
@@ -202,14 +194,14 @@ std::string PolicyFormatter::RegFile(const OutputOptions& options) const {
 
 std::string PolicyFormatter::RegAdd(const OutputOptions& options) const {
   std::string out = "rem Drive mask " + FormatMaskDecimal(m_mask) + ": " + Summary() + ".\n";
-  for (const std::string& name : ValueNames(options)) {
+  for (const std::string& name : options.ValueNames()) {
     out += "rem " + name + " " + Effect(name) + ".\n";
   }
   if (options.hive == RegistryHive::LocalMachine) {
     out += "rem Run from an administrator prompt: HKLM applies to every user of the machine.\n";
   }
   out += std::string("rem ") + kLogOn + "\n";
-  for (const std::string& name : ValueNames(options)) {
+  for (const std::string& name : options.ValueNames()) {
     out += "reg add \"" + HiveShortName(options.hive) + "\\" + kPolicyKeyPath + "\" /v " + name +
            " /t REG_DWORD /d " + FormatMaskDecimal(m_mask) + " /f\n";
   }
@@ -218,7 +210,7 @@ std::string PolicyFormatter::RegAdd(const OutputOptions& options) const {
 
 std::string PolicyFormatter::PowerShell(const OutputOptions& options) const {
   std::string out = "# Drive mask " + FormatMaskDecimal(m_mask) + ": " + Summary() + ".\n";
-  for (const std::string& name : ValueNames(options)) {
+  for (const std::string& name : options.ValueNames()) {
     out += "# " + name + " " + Effect(name) + ".\n";
   }
   if (options.hive == RegistryHive::LocalMachine) {
@@ -229,7 +221,7 @@ std::string PolicyFormatter::PowerShell(const OutputOptions& options) const {
   // registry key would replace it and lose its other values.
   out += "$key = '" + HiveShortName(options.hive) + ":\\" + kPolicyKeyPath +
          "'; if (-not (Test-Path $key)) { New-Item -Path $key -Force | Out-Null }";
-  for (const std::string& name : ValueNames(options)) {
+  for (const std::string& name : options.ValueNames()) {
     out += "; New-ItemProperty -Path $key -Name '" + name + "' -PropertyType DWord -Value " +
            FormatMaskDecimal(m_mask) + " -Force | Out-Null";
   }
@@ -250,7 +242,7 @@ std::string PolicyFormatter::Adm(const OutputOptions& options) const {
     out += "; Not a stock choice: add this entry to your own copy of the template.\n";
   }
   int step = 1;
-  for (const std::string& name : ValueNames(options)) {
+  for (const std::string& name : options.ValueNames()) {
     out += "; " + std::to_string(step++) + ". In the ITEMLIST of the PART whose VALUENAME is \"" +
            name + "\" (" + policyClass + "), add:\n";
     out += "        NAME !!" + id + " VALUE NUMERIC " + decimal + "\n";
@@ -275,7 +267,7 @@ std::string PolicyFormatter::Admx(const OutputOptions& options) const {
     out += "<!-- Not a stock choice: add these entries to your own copy of the template. -->\n";
   }
   int step = 1;
-  for (const std::string& name : ValueNames(options)) {
+  for (const std::string& name : options.ValueNames()) {
     out += "<!-- " + std::to_string(step++) +
            ". ADMX file: inside the <enum> whose valueName is \"" + name + "\" (policy " +
            policyClass + "), add: -->\n";
@@ -298,7 +290,7 @@ std::string PolicyFormatter::Lgpo(const OutputOptions& options) const {
       "; LGPO.exe /t FILE.txt puts this into the local policy (administrator prompt);\n"
       "; LGPO.exe /r FILE.txt /w Registry.pol makes a policy file of it.\n";
   out += std::string("; ") + kLogOn + "\n";
-  for (const std::string& name : ValueNames(options)) {
+  for (const std::string& name : options.ValueNames()) {
     out += std::string("\n") + (machine ? "Computer" : "User") + "\n" + kPolicyKeyPath + "\n" +
            name + "\nDWORD:" + FormatMaskDecimal(m_mask) + "\n";
   }
@@ -325,7 +317,7 @@ std::string PolicyFormatter::Preferences(const OutputOptions& options,
          kLogOn + " -->\n";
   out += "<RegistrySettings clsid=\"{A3CCFC41-DFDB-43a5-8D26-0FE8B954DA51}\">\n";
   std::size_t item = 0;
-  for (const std::string& name : ValueNames(options)) {
+  for (const std::string& name : options.ValueNames()) {
     out += "  <Registry clsid=\"{9CD4B2F4-923D-47f5-A062-E897DD1DAD50}\" name=\"" + name +
            "\" status=\"" + name + "\" image=\"12\" changed=\"" + changed + "\" uid=\"" +
            (item < uids.size() ? uids[item] : std::string()) + "\">\n";
