@@ -117,6 +117,22 @@ std::string FindName(const std::vector<std::string>& names, const std::string& n
   return "";
 }
 
+std::string FindInAnyCase(const std::string& folder, const std::vector<std::string>& names,
+                          std::string& relative) {
+  std::string at = folder;
+  relative.clear();
+  for (const std::string& name : names) {
+    std::vector<std::string> entries;
+    std::string ignored;
+    if (!ListFolder(at, entries, ignored)) return "";
+    const std::string found = FindName(entries, name);
+    if (found.empty()) return "";
+    at = JoinPath(at, found);
+    relative = JoinPath(relative, found);
+  }
+  return at;
+}
+
 bool ReadWholeFile(const std::string& path, std::size_t limit, std::string& bytes,
                    std::string& error) {
   bytes.clear();

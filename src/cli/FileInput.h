@@ -33,6 +33,12 @@ bool ListFolder(const std::string& path, std::vector<std::string>& names, std::s
 // file names, which Group Policy's writers rely on), or "".
 std::string FindName(const std::vector<std::string>& names, const std::string& name);
 
+// The path within folder whose names match names one after another in any
+// case ({"Machine", "Registry.pol"} finds MACHINE/registry.pol), and in
+// relative the same path without folder; "" when one of them is missing.
+std::string FindInAnyCase(const std::string& folder, const std::vector<std::string>& names,
+                          std::string& relative);
+
 // The whole of a file of at most limit bytes; false with a message naming it.
 bool ReadWholeFile(const std::string& path, std::size_t limit, std::string& bytes,
                    std::string& error);

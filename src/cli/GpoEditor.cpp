@@ -27,10 +27,9 @@ constexpr std::size_t kFileLimit = 64u << 20;
 // name is there in another case (SYSVOL folders made on Linux may hold
 // MACHINE, or registry.pol).
 std::string ChildInAnyCase(const std::string& folder, const std::string& name) {
-  std::vector<std::string> names;
-  std::string error;
-  const std::string found = ListFolder(folder, names, error) ? FindName(names, name) : "";
-  return JoinPath(folder, found.empty() ? name : found);
+  std::string relative;
+  const std::string found = FindInAnyCase(folder, {name}, relative);
+  return found.empty() ? JoinPath(folder, name) : found;
 }
 
 // The path as the system resolves it, for telling what kind of GPO folder

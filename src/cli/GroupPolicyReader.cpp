@@ -27,24 +27,6 @@ bool ReadXml(const std::string& path, std::vector<XmlElement>& elements, std::st
   return true;
 }
 
-// The folder (or file) name within folder that matches path's names in any
-// case, one name after another; "" when one is missing.
-std::string Find(const std::string& folder, const std::vector<std::string>& names,
-                 std::string& relative) {
-  std::string at = folder;
-  relative.clear();
-  for (const std::string& name : names) {
-    std::vector<std::string> entries;
-    std::string ignored;
-    if (!ListFolder(at, entries, ignored)) return "";
-    const std::string found = FindName(entries, name);
-    if (found.empty()) return "";
-    at = JoinPath(at, found);
-    relative = JoinPath(relative, found);
-  }
-  return at;
-}
-
 // The Machine and User parts of the GPO in folder; files are shown relative
 // to base, with prefix in front.
 bool ReadGpoParts(const std::string& folder, const std::string& prefix, PolicySource& source,
@@ -55,7 +37,7 @@ bool ReadGpoParts(const std::string& folder, const std::string& prefix, PolicySo
   } kParts[] = {{"Machine", PolicyScope::LocalMachine}, {"User", PolicyScope::CurrentUser}};
   for (const auto& part : kParts) {
     std::string relative;
-    const std::string pol = Find(folder, {part.name, "Registry.pol"}, relative);
+    const std::string pol = FindInAnyCase(folder, {part.name, "Registry.pol"}, relative);
     if (!pol.empty() && KindOfPath(pol) == PathKind::File) {
       std::string bytes;
       if (!ReadWholeFile(pol, kFileLimit, bytes, error)) return false;
@@ -67,7 +49,7 @@ bool ReadGpoParts(const std::string& folder, const std::string& prefix, PolicySo
       source.files.push_back({shown, part.scope, records.size()});
     }
     const std::string xml =
-        Find(folder, {part.name, "Preferences", "Registry", "Registry.xml"}, relative);
+        FindInAnyCase(folder, {part.name, "Preferences", "Registry", "Registry.xml"}, relative);
     if (!xml.empty() && KindOfPath(xml) == PathKind::File) {
       std::vector<XmlElement> elements;
       if (!ReadXml(xml, elements, error)) return false;
@@ -100,7 +82,7 @@ std::string ElementText(const std::vector<XmlElement>& elements, const char* nam
 
 bool IsBackup(const std::string& folder) {
   std::string relative;
-  return !Find(folder, {"DomainSysvol", "GPO"}, relative).empty();
+  return !FindInAnyCase(folder, {"DomainSysvol", "GPO"}, relative).empty();
 }
 
 bool IsGpo(const std::string& folder) {
@@ -118,8 +100,8 @@ bool ReadBackup(const std::string& folder, PolicySource& source, std::string& er
   source.kind = PolicySource::Kind::GpoBackup;
   source.path = folder;
   std::string relative;
-  const std::string info = Find(folder, {"bkupInfo.xml"}, relative);
-  const std::string backup = Find(folder, {"Backup.xml"}, relative);
+  const std::string info = FindInAnyCase(folder, {"bkupInfo.xml"}, relative);
+  const std::string backup = FindInAnyCase(folder, {"Backup.xml"}, relative);
   std::vector<XmlElement> elements;
   if (!info.empty()) {
     if (!ReadXml(info, elements, error)) return false;
@@ -143,7 +125,7 @@ bool ReadBackup(const std::string& folder, PolicySource& source, std::string& er
       source.machineDisabled = (options[0] - '0') & 2;
     }
   }
-  const std::string gpo = Find(folder, {"DomainSysvol", "GPO"}, relative);
+  const std::string gpo = FindInAnyCase(folder, {"DomainSysvol", "GPO"}, relative);
   return ReadGpoParts(gpo, relative, source, error);
 }
 
