@@ -22,7 +22,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
       Require(elements[i].line >= elements[i - 1].line);
       Require(!elements[i].name.empty());
     }
-    // Each element takes at least "<a/>" of the input (four UTF-16 bytes a character).
+    // Each element takes at least "<a/>", four bytes of the input (eight in UTF-16).
     Require(elements.size() <= size / 4);
   } else {
     Require(elements.empty());
