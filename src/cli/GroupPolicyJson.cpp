@@ -13,10 +13,11 @@ using State = DriveValueOutcome::State;
 const PolicyName kNames[] = {PolicyName::NoDrives, PolicyName::NoViewOnDrive};
 const PolicyScope kHives[] = {PolicyScope::LocalMachine, PolicyScope::CurrentUser};
 
-const char* ShortHive(PolicyScope scope) {
-  return scope == PolicyScope::LocalMachine  ? "HKLM"
-         : scope == PolicyScope::CurrentUser ? "HKCU"
-                                             : nullptr;
+// "HKLM", "HKCU", or null for a hive that is not known.
+std::string JsonHiveName(PolicyScope scope) {
+  return scope == PolicyScope::LocalMachine  ? "\"HKLM\""
+         : scope == PolicyScope::CurrentUser ? "\"HKCU\""
+                                             : "null";
 }
 
 // JSON text: a string with quotes and escapes. Characters beyond ASCII pass
@@ -103,17 +104,16 @@ std::string JsonStep(const DriveValueStep& step) {
 
 // "applies": the hive whose value Explorer reads and its mask.
 std::string JsonApplies(PolicyScope hive, std::uint32_t mask, bool dependsOnOthers) {
-  const char* name = ShortHive(hive);
-  return std::string("{\"hive\": ") + (name ? "\"" + std::string(name) + "\"" : "null") +
-         ", \"mask\": " + (name ? std::to_string(mask) : "null") +
-         ", \"drives\": " + (name ? JsonDrives(mask) : "[]") +
+  const bool known = hive != PolicyScope::Unknown;
+  return "{\"hive\": " + JsonHiveName(hive) +
+         ", \"mask\": " + (known ? std::to_string(mask) : "null") +
+         ", \"drives\": " + (known ? JsonDrives(mask) : "[]") +
          ", \"dependsOnOtherPolicies\": " + (dependsOnOthers ? "true" : "false") + "}";
 }
 
 std::string JsonHive(PolicyScope scope, const char* result, const std::string& steps) {
-  const char* name = ShortHive(scope);
-  return std::string("{\"hive\": ") + (name ? "\"" + std::string(name) + "\"" : "null") +
-         ", \"result\": \"" + result + "\", \"steps\": [" + steps + "]}";
+  return "{\"hive\": " + JsonHiveName(scope) + ", \"result\": \"" + result + "\", \"steps\": [" +
+         steps + "]}";
 }
 
 std::string JsonOne(const PolicySource& source) {
@@ -126,9 +126,8 @@ std::string JsonOne(const PolicySource& source) {
       ", \"backupTime\": " + JsonOrNull(source.backupTime) + ",\n     \"files\": [";
   for (std::size_t i = 0; i < source.files.size(); ++i) {
     const PolicySourceFile& file = source.files[i];
-    const char* hive = ShortHive(file.scope);
     out += std::string(i == 0 ? "" : ", ") + "{\"path\": " + JsonString(file.path) +
-           ", \"hive\": " + (hive ? "\"" + std::string(hive) + "\"" : "null") +
+           ", \"hive\": " + JsonHiveName(file.scope) +
            ", \"entries\": " + std::to_string(file.entries) + "}";
   }
   out += "],\n     \"values\": {";
@@ -172,9 +171,7 @@ std::string JsonOne(const PolicySource& source) {
   out += "},\n     \"otherValues\": [";
   for (std::size_t i = 0; i < source.otherValues.size(); ++i) {
     const OtherPolicyValue& other = source.otherValues[i];
-    const char* hive = ShortHive(other.scope);
-    out += std::string(i == 0 ? "" : ", ") +
-           "{\"hive\": " + (hive ? "\"" + std::string(hive) + "\"" : "null") +
+    out += std::string(i == 0 ? "" : ", ") + "{\"hive\": " + JsonHiveName(other.scope) +
            ", \"name\": " + JsonString(other.name) + ", \"file\": " + JsonString(other.file) + "}";
   }
   return out + "],\n     \"otherEntries\": " + std::to_string(source.otherEntries) + "}";
