@@ -63,10 +63,8 @@ bool CheckUtf8(const std::string& text, std::string& error) {
   return true;
 }
 
-bool IsSpace(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
-
 bool IsNameCharacter(char c) {
-  return !IsSpace(c) && c != '<' && c != '>' && c != '/' && c != '=' && c != '"' && c != '\'' &&
+  return !IsBlank(c) && c != '<' && c != '>' && c != '/' && c != '=' && c != '"' && c != '\'' &&
          c != '&' && c != '?' && c != '!';
 }
 
@@ -132,7 +130,7 @@ class Parser {
   }
 
   void SkipSpaces() {
-    while (m_at < m_text.size() && IsSpace(m_text[m_at])) ++m_at;
+    while (m_at < m_text.size() && IsBlank(m_text[m_at])) ++m_at;
   }
 
   bool Name(std::string& name, const char* what) {
@@ -167,9 +165,7 @@ class Parser {
     bool good = name.size() > digitsAt && name[0] == '#';
     for (std::size_t i = digitsAt; good && i < name.size(); ++i) {
       const char d = name[i];
-      int value = d >= '0' && d <= '9' ? d - '0' : -1;
-      if (hex && d >= 'a' && d <= 'f') value = d - 'a' + 10;
-      if (hex && d >= 'A' && d <= 'F') value = d - 'A' + 10;
+      const int value = hex ? HexDigitValue(d) : d >= '0' && d <= '9' ? d - '0' : -1;
       good = value >= 0 && c <= 0x10FFFF;
       c = c * (hex ? 16 : 10) + static_cast<std::uint32_t>(value);
     }
@@ -195,7 +191,7 @@ class Parser {
     }
     if (m_open.empty()) {
       for (char c : text) {
-        if (!IsSpace(c)) return Fail("expected '<', found text outside the root element");
+        if (!IsBlank(c)) return Fail("expected '<', found text outside the root element");
       }
       return true;
     }
