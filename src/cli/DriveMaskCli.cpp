@@ -111,7 +111,7 @@ bool Show(const MaskArguments& arguments, std::string& out, std::string& error) 
                                ? PolicyScope::LocalMachine
                                : PolicyScope::CurrentUser;
   std::string bytes;
-  if (kind == PathKind::File && !ReadWholeFile(path, 64u << 20, bytes, error)) return false;
+  if (kind == PathKind::File && !ReadWholeFile(path, bytes, error)) return false;
   // Told apart by the first bytes; only a damaged file named .pol is taken for
   // the policy file it was meant to be, so that its error gives the offset.
   const std::string lower = LowerAscii(path);

@@ -133,8 +133,8 @@ std::string FindInAnyCase(const std::string& folder, const std::vector<std::stri
   return at;
 }
 
-bool ReadWholeFile(const std::string& path, std::size_t limit, std::string& bytes,
-                   std::string& error) {
+bool ReadWholeFile(const std::string& path, std::string& bytes, std::string& error) {
+  const std::size_t limit = 64u << 20;
   bytes.clear();
 #ifdef _WIN32
   FileHandle file(CreateFileW(Wide(path).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,

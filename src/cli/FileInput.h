@@ -39,9 +39,9 @@ std::string FindName(const std::vector<std::string>& names, const std::string& n
 std::string FindInAnyCase(const std::string& folder, const std::vector<std::string>& names,
                           std::string& relative);
 
-// The whole of a file of at most limit bytes; false with a message naming it.
-bool ReadWholeFile(const std::string& path, std::size_t limit, std::string& bytes,
-                   std::string& error);
+// The whole of a file of at most 64 MB (an export of a whole hive is large;
+// Group Policy's files are a few kilobytes); false with a message naming it.
+bool ReadWholeFile(const std::string& path, std::string& bytes, std::string& error);
 
 #ifdef _WIN32
 // The local Group Policy folder, System32\GroupPolicy: the real one also from

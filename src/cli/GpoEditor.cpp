@@ -20,9 +20,6 @@
 
 namespace {
 
-// A policy file or gpt.ini is a few kilobytes; one of 64 MB is no such file.
-constexpr std::size_t kFileLimit = 64u << 20;
-
 // folder/name, with the name as the folder spells it where a child of that
 // name is there in another case (SYSVOL folders made on Linux may hold
 // MACHINE, or registry.pol).
@@ -104,7 +101,7 @@ bool ReadGpoFile(const std::string& folder, const std::string& path, bool& exist
     return false;
   }
   bytes.clear();
-  return !exists || ReadWholeFile(path, kFileLimit, bytes, error);
+  return !exists || ReadWholeFile(path, bytes, error);
 }
 
 // What the change did to the values, for the report: one line per value

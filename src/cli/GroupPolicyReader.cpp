@@ -10,9 +10,6 @@
 
 namespace {
 
-// Policy files are small (a domain's largest hold a few thousand entries).
-constexpr std::size_t kFileLimit = 64u << 20;
-
 // "path: message" for a file that cannot be read or is damaged.
 bool FileError(const std::string& path, const std::string& message, std::string& error) {
   error = QuotedText(path, 0) + ": " + message;
@@ -21,7 +18,7 @@ bool FileError(const std::string& path, const std::string& message, std::string&
 
 bool ReadXml(const std::string& path, std::vector<XmlElement>& elements, std::string& error) {
   std::string bytes;
-  if (!ReadWholeFile(path, kFileLimit, bytes, error)) return false;
+  if (!ReadWholeFile(path, bytes, error)) return false;
   std::string message;
   if (!XmlDocument::Parse(bytes, elements, message)) return FileError(path, message, error);
   return true;
@@ -40,7 +37,7 @@ bool ReadGpoParts(const std::string& folder, const std::string& prefix, PolicySo
     const std::string pol = FindInAnyCase(folder, {part.name, "Registry.pol"}, relative);
     if (!pol.empty() && KindOfPath(pol) == PathKind::File) {
       std::string bytes;
-      if (!ReadWholeFile(pol, kFileLimit, bytes, error)) return false;
+      if (!ReadWholeFile(pol, bytes, error)) return false;
       std::vector<PolicyRecord> records;
       std::string message;
       if (!PolicyFile::Read(bytes, records, message)) return FileError(pol, message, error);
