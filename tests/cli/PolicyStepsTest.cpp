@@ -1,16 +1,14 @@
 #include <gtest/gtest.h>
 
+#include "cli/ArgumentText.h"
 #include "cli/PolicySteps.h"
 
 namespace {
 
 const std::string kKey = "Software\\Microsoft\\Windows\\CurrentVersion\\Policies\\Explorer";
 
-std::string Utf16(const std::string& ascii) {
-  std::string bytes;
-  for (char c : ascii) bytes += std::string(1, c) + '\0';
-  return bytes + std::string(2, '\0');
-}
+// REG_SZ data: the text in UTF-16LE with its terminating NUL.
+std::string Utf16(const std::string& text) { return Utf16LeFromUtf8(text) + std::string(2, '\0'); }
 
 PolicyRecord Record(const std::string& key, const std::string& name, std::uint32_t type,
                     const std::string& data) {

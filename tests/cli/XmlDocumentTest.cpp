@@ -1,25 +1,18 @@
 #include <gtest/gtest.h>
 
+#include <utility>
+
+#include "cli/ArgumentText.h"
 #include "cli/XmlDocument.h"
 
 namespace {
 
-std::string Utf16Le(const std::string& ascii) {
-  std::string bytes = "\xFF\xFE";
-  for (char c : ascii) {
-    bytes += c;
-    bytes += '\0';
-  }
-  return bytes;
-}
-
-std::string Utf16Be(const std::string& ascii) {
-  std::string bytes = "\xFE\xFF";
-  for (char c : ascii) {
-    bytes += '\0';
-    bytes += c;
-  }
-  return bytes;
+// The text in UTF-16 with its byte-order mark, little or big endian.
+std::string Utf16Le(const std::string& text) { return "\xFF\xFE" + Utf16LeFromUtf8(text); }
+std::string Utf16Be(const std::string& text) {
+  std::string bytes = Utf16LeFromUtf8(text);
+  for (std::size_t i = 0; i + 1 < bytes.size(); i += 2) std::swap(bytes[i], bytes[i + 1]);
+  return "\xFE\xFF" + bytes;
 }
 
 }  // namespace
