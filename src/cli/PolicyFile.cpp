@@ -69,6 +69,9 @@ class Cursor {
   // ", found 3b 20" (or that the file ends) for a message about what is here.
   std::string Found() const {
     if (Left() == 0) return ", but the file ends";
+    if (Left() == 1) {
+      return ", but the file ends after one more byte (" + HexBytes(m_bytes.substr(m_at)) + ")";
+    }
     return ", found " + HexBytes(m_bytes.substr(m_at, 2), " ");
   }
 

@@ -116,7 +116,7 @@ TEST(PolicyFile, RefusesDamageWithTheOffsetAndWhatWasExpected) {
        head + U32(11) + Utf16(";") + U32(4) + Utf16(";") + U32(0) + Utf16("]"),
        "at byte 32: expected 8 bytes of data for a REG_QWORD, not 4"},
       {"a byte after the last record", kHeader + good + "x",
-       "at byte 170: expected '[' to open a record, found 78"},
+       "at byte 170: expected '[' to open a record, but the file ends after one more byte (78)"},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
