@@ -249,7 +249,7 @@ int WritePolicyForm(std::uint32_t mask, const OutputOptions& options, const std:
     return DriveMaskCli::kExitSuccess;
   }
   if (PathExists(file)) {
-    error = QuotedText(file) +
+    error = QuotedText(file, 0) +
             " exists already, and drivemask does not overwrite it; remove it first, or let "
             "drivemask gpo edit the GPO folder, keeping its other settings";
     return DriveMaskCli::kExitBadInput;

@@ -21,7 +21,7 @@ MoveFileFunction g_moveFile = MoveFileOver;
 namespace {
 
 std::string Failure(const std::string& what, const std::string& path, int code) {
-  return "cannot " + what + " " + QuotedText(path) + ": " +
+  return "cannot " + what + " " + QuotedText(path, 0) + ": " +
          (code == ENOSPC ? std::string("the disk is full") : std::strerror(code));
 }
 
@@ -102,7 +102,7 @@ void Undo(std::vector<Replacement>& files, std::string& error) {
       if (PathExists(file.path) && !file.placed) {
         std::remove(file.kept.c_str());  // a second name: the file itself never moved
       } else if (!g_moveFile(file.kept, file.path, undoError)) {
-        error += "; the old contents are kept in " + QuotedText(file.kept);
+        error += "; the old contents are kept in " + QuotedText(file.kept, 0);
       }
     } else if (file.placed && !file.hadOld) {
       std::remove(file.path.c_str());
@@ -117,8 +117,8 @@ bool MoveFileOver(const std::string& from, const std::string& to, std::string& e
   if (MoveFileExA(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
     return true;
   }
-  error = "cannot replace " + QuotedText(to) + " (Windows error " + std::to_string(GetLastError()) +
-          ")";
+  error = "cannot replace " + QuotedText(to, 0) + " (Windows error " +
+          std::to_string(GetLastError()) + ")";
   return false;
 #else
   if (std::rename(from.c_str(), to.c_str()) == 0) {
@@ -196,7 +196,7 @@ bool MakeFolder(const std::string& path, std::string& error, bool* made) {
       return true;
     }
   }
-  error = "cannot make the folder " + QuotedText(path) + " (Windows error " +
+  error = "cannot make the folder " + QuotedText(path, 0) + " (Windows error " +
           std::to_string(GetLastError()) + ")";
   return false;
 #else

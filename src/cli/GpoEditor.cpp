@@ -91,13 +91,13 @@ bool ReadGpoFile(const std::string& folder, const std::string& path, bool& exist
   const PathKind kind = KindOfPath(path);
   exists = kind != PathKind::Missing || IsLink(path);
   if (IsLink(path) || LeadsOutOf(path, folder)) {
-    error = QuotedText(path) +
+    error = QuotedText(path, 0) +
             " is a link, or leads out of the GPO folder through one; drivemask edits no file "
             "through a link: put the file itself there";
     return false;
   }
   if (exists && kind != PathKind::File) {
-    error = QuotedText(path) + " is not a file";
+    error = QuotedText(path, 0) + " is not a file";
     return false;
   }
   bytes.clear();
@@ -165,7 +165,7 @@ int GpoEditor::Run(const Request& request, std::string& out, std::string& error)
   // The local policy folder is there only once a local policy was set.
   const bool newLocalFolder = local && KindOfPath(folder) == PathKind::Missing;
   if (KindOfPath(folder) != PathKind::Folder && !newLocalFolder) {
-    error = QuotedText(folder) + (PathExists(folder) ? " is not a folder" : " does not exist") +
+    error = QuotedText(folder, 0) + (PathExists(folder) ? " is not a folder" : " does not exist") +
             "; --dir names a GPO folder, the one that holds gpt.ini, Machine and User";
     return DriveMaskCli::kExitBadInput;
   }
@@ -176,7 +176,7 @@ int GpoEditor::Run(const Request& request, std::string& out, std::string& error)
   const PathKind hiveKind = KindOfPath(hiveFolder);
   const bool linked = IsLink(hiveFolder) || LeadsOutOf(hiveFolder, folder);
   if (linked || (hiveKind != PathKind::Missing && hiveKind != PathKind::Folder)) {
-    error = QuotedText(hiveFolder) +
+    error = QuotedText(hiveFolder, 0) +
             (linked ? " is a link; drivemask edits no GPO through a link" : " is not a folder");
     return DriveMaskCli::kExitBadInput;
   }
@@ -192,7 +192,7 @@ int GpoEditor::Run(const Request& request, std::string& out, std::string& error)
   }
   if (!local && !iniExists && KindOfPath(ChildInAnyCase(folder, "Machine")) == PathKind::Missing &&
       KindOfPath(ChildInAnyCase(folder, "User")) == PathKind::Missing) {
-    error = QuotedText(folder) +
+    error = QuotedText(folder, 0) +
             " holds no gpt.ini, Machine or User, so it is no GPO folder (an empty gpt.ini in it "
             "makes it one)";
     return DriveMaskCli::kExitBadInput;
@@ -201,7 +201,7 @@ int GpoEditor::Run(const Request& request, std::string& out, std::string& error)
   if (!policyExists) {
     policyBytes = PolicyFileWriter::Header();
   } else if (!PolicyFile::Read(policyBytes, records, error)) {
-    error = QuotedText(policyPath) + ": " + error + "; left as it is";
+    error = QuotedText(policyPath, 0) + ": " + error + "; left as it is";
     return DriveMaskCli::kExitBadInput;
   }
   std::string newRecords;
@@ -225,7 +225,7 @@ int GpoEditor::Run(const Request& request, std::string& out, std::string& error)
   if (!GptIni::Raise(iniBytes, iniExists,
                      request.machine ? GptIni::Half::Machine : GptIni::Half::User,
                      request.change != GpoChange::Clear, newIni, iniChange, error)) {
-    error = QuotedText(iniPath) + ": " + error + "; left as it is";
+    error = QuotedText(iniPath, 0) + ": " + error + "; left as it is";
     return DriveMaskCli::kExitBadInput;
   }
 
