@@ -9,7 +9,8 @@
 
 namespace {
 
-const std::string kGpo = "gpo_editor_test";
+// Longer than the 40 characters an argument is cut to: file names in errors are whole.
+const std::string kGpo = "gpo_editor_test_of_a_folder_with_a_long_name";
 const std::string kPol = kGpo + "/User/Registry.pol";
 const std::string kIni = kGpo + "/gpt.ini";
 const std::string kKey = "Software\\Microsoft\\Windows\\CurrentVersion\\Policies\\Explorer";
