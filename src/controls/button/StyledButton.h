@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include "controls/button/ButtonCaptionMeasure.h"
 #include "controls/button/ButtonClickActions.h"
 #include "controls/button/ButtonGeometry.h"
 #include "controls/button/ButtonImages.h"
@@ -205,9 +206,9 @@ class StyledButton : public CButton {
   BOOL hoverFrame = TRUE;
   BOOL focusWhenFlat = FALSE;
   COLORREF stateColors[StateColorCount] = {};  // from the system colours, see the constructor
+  BOOL menuOpen = FALSE;                       // drawn pressed while the drop-down menu is open
   UniqueCursor cursor;
-  BOOL menuOpen = FALSE;  // drawn pressed while the drop-down menu is open
-  TrellMenu dropMenu;     // present when it holds a menu handle
+  TrellMenu dropMenu;  // present when it holds a menu handle
   CToolTipCtrl tip;
   ButtonParentCopy parentCopy;  // the parent's pixels under the button
   BOOL alwaysTrack = TRUE;
@@ -215,4 +216,8 @@ class StyledButton : public CButton {
   ButtonImages images;
   // Drop-down menu, link target and sounds.
   ButtonClickActions actions;
+
+ private:
+  // The caption's last measured extent (painting's own bookkeeping).
+  ButtonCaptionMeasure captionMeasure;
 };

@@ -12,7 +12,6 @@
 
 namespace {
 
-const COLORREF kBlack = RGB(0, 0, 0);
 const COLORREF kWhite = RGB(255, 255, 255);
 
 button_geometry::Box ToBox(const RECT& r) { return {r.left, r.top, r.right, r.bottom}; }
@@ -53,12 +52,12 @@ void PaintRaisedEdges(CDC* dc, const RECT& r) {
 }
 
 // The caption centred in captionRect (which ends up as the text's bounds),
-// word-wrapped: embossed (highlight under shadow) when disabled, otherwise in
-// textColor on backColor.
-void PaintCaptionText(CDC* dc, const char* text, RECT* captionRect, bool disabled,
-                      COLORREF textColor, COLORREF backColor) {
+// word-wrapped (measured through measure): embossed (highlight under shadow) when disabled,
+// otherwise in textColor on backColor.
+void PaintCaptionText(CDC* dc, ButtonCaptionMeasure& measure, const char* text, RECT* captionRect,
+                      bool disabled, COLORREF textColor, COLORREF backColor) {
   const RECT area = *captionRect;
-  dc->DrawText(text, -1, captionRect, DT_CALCRECT | DT_WORDBREAK | DT_CENTER);
+  measure.Measure(*dc, text, captionRect);
   const int dx = ((area.right - area.left) - (captionRect->right - captionRect->left)) / 2;
   const int dy = ((area.bottom - area.top) - (captionRect->bottom - captionRect->top)) / 2;
   ::OffsetRect(captionRect, dx, dy);
@@ -117,8 +116,8 @@ void StyledButton::DrawItem(LPDRAWITEMSTRUCT drawItem) {
   dc->SetBkMode(TRANSPARENT);
 
   if (!flat && (focused || isDefault)) {
-    CBrush black(kBlack);
-    dc->FrameRect(&r, &black);
+    // The stock black brush is the solid black brush, without making one.
+    ::FrameRect(dc->GetSafeHdc(), &r, static_cast<HBRUSH>(::GetStockObject(BLACK_BRUSH)));
     ::InflateRect(&r, -1, -1);
   }
 
@@ -134,8 +133,8 @@ void StyledButton::DrawItem(LPDRAWITEMSTRUCT drawItem) {
         PaintHoverFrame(dc, &r);
       }
     } else {
-      CBrush shadow(::GetSysColor(COLOR_BTNSHADOW));
-      dc->FrameRect(&r, &shadow);
+      // The system's own solid brush of that colour.
+      ::FrameRect(dc->GetSafeHdc(), &r, ::GetSysColorBrush(COLOR_BTNSHADOW));
     }
   } else if (flat) {
     if (hover && hoverFrame) {
@@ -145,9 +144,19 @@ void StyledButton::DrawItem(LPDRAWITEMSTRUCT drawItem) {
     PaintRaisedEdges(dc, r);
   }
 
-  CString text;
-  GetWindowText(text);
-  const BOOL hasCaption = text.IsEmpty() ? FALSE : TRUE;
+  // Captions are short: one WM_GETTEXT into a buffer on the stack reads them;
+  // only one that may not have fitted is read again at its full length.
+  char shortText[256];
+  const char* text = shortText;
+  CString longText;
+  const int length = ::GetWindowTextA(m_hWnd, shortText, static_cast<int>(sizeof shortText));
+  if (length <= 0) {
+    shortText[0] = '\0';
+  } else if (length >= static_cast<int>(sizeof shortText) - 1) {
+    GetWindowText(longText);
+    text = longText;
+  }
+  const BOOL hasCaption = text[0] != '\0' ? TRUE : FALSE;
 
   RECT itemRect = drawItem->rcItem;
   RECT captionRect = drawItem->rcItem;
@@ -200,16 +209,20 @@ void StyledButton::CopyParentBackground(CDC* dc) {
   if (parent == nullptr) {
     return;
   }
-  CClientDC parentDC(parent);
   RECT client;
   GetClientRect(&client);
   const int width = client.right - client.left;
   const int height = client.bottom - client.top;
-  RECT pos;
-  GetWindowRect(&pos);
-  parent->ScreenToClient(&pos);
-
-  parentCopy.Paint(dc, parentDC, pos.left, pos.top, width, height);
+  // The parent's DC and the button's place in it are needed only to take the
+  // copy; once it exists, a paint is one block transfer.
+  if (!parentCopy.HasCopy()) {
+    CClientDC parentDC(parent);
+    RECT pos;
+    GetWindowRect(&pos);
+    parent->ScreenToClient(&pos);
+    parentCopy.Take(parentDC, pos.left, pos.top, width, height);
+  }
+  parentCopy.Paint(dc, width, height);
 }
 
 void StyledButton::PlaceImage(BOOL hasCaption, const RECT* itemRect, RECT* captionRect,
@@ -248,7 +261,7 @@ void StyledButton::PaintCaption(CDC* dc, const char* text, RECT* itemRect, RECT*
     ::OffsetRect(captionRect, pushOffset.x, pushOffset.y);
   }
   const bool hot = hover || pressedNow;
-  PaintCaptionText(dc, text, captionRect, disabledNow != FALSE,
+  PaintCaptionText(dc, captionMeasure, text, captionRect, disabledNow != FALSE,
                    stateColors[hot ? TextHot : TextNormal],
                    stateColors[hot ? FaceHot : FaceNormal]);
 }
