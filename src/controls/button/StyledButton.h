@@ -2,7 +2,7 @@
 
 #include <windows.h>
 
-#include "controls/button/ButtonCaptionMeasure.h"
+#include "controls/button/ButtonCaption.h"
 #include "controls/button/ButtonClickActions.h"
 #include "controls/button/ButtonGeometry.h"
 #include "controls/button/ButtonImages.h"
@@ -180,12 +180,14 @@ class StyledButton : public CButton {
   LRESULT OnMouseLeave(WPARAM wParam, LPARAM lParam);
   LRESULT OnSetCheck(WPARAM wParam, LPARAM lParam);
   LRESULT OnGetCheck(WPARAM wParam, LPARAM lParam);
+  // Default, with the kept caption renewed around it.
+  LRESULT OnSetText(WPARAM wParam, LPARAM lParam);
 
  private:
   void Repaint(BOOL repaint);
   // Slot to draw now: 0 while pressed and, outside check-box mode, while
   // hovered; otherwise 1 when filled, else 0.
-  int ChooseSlot(bool slotOneFilled) const;
+  ImageSlot ChooseSlot(bool slotOneFilled) const;
 
  protected:
   // Fields. Derived classes that replace a painting layer read them; the
@@ -218,6 +220,7 @@ class StyledButton : public CButton {
   ButtonClickActions actions;
 
  private:
-  // The caption's last measured extent (painting's own bookkeeping).
-  ButtonCaptionMeasure captionMeasure;
+  // The caption's text and extent, kept between paints (painting's own
+  // bookkeeping; WM_SETTEXT and a new window renew it).
+  ButtonCaption caption;
 };

@@ -9,6 +9,7 @@
 #include "framework/CDC.h"
 #include "framework/CPen.h"
 #include "framework/SelectionGuard.h"
+#include "framework/UniqueHandle.h"
 
 namespace {
 
@@ -26,35 +27,40 @@ RECT ToRect(const button_geometry::Box& b) {
 }
 
 // The raised edges of an unpressed button in the 3-D look: highlight and
-// light on the top and left, dark shadow and shadow on the bottom and right.
+// light on the top and left, dark shadow and shadow on the bottom and right,
+// each an L of two one-pixel lines whose end point is not drawn. Each L is
+// one polyline, which draws what a move and two line-to calls draw; the
+// current position is then left where those calls would leave it. The four
+// pens live for this one call; they are plain platform pens rather than
+// framework wrappers, whose handle-map bookkeeping nothing here needs.
 void PaintRaisedEdges(CDC* dc, const RECT& r) {
-  CPen highlight(PS_SOLID, 1, ::GetSysColor(COLOR_BTNHIGHLIGHT));
-  CPen light(PS_SOLID, 1, ::GetSysColor(COLOR_3DLIGHT));
-  CPen darkShadow(PS_SOLID, 1, ::GetSysColor(COLOR_3DDKSHADOW));
-  CPen shadow(PS_SOLID, 1, ::GetSysColor(COLOR_BTNSHADOW));
-  SelectionGuard keepPen(*dc, highlight);
-  dc->MoveTo(r.left, r.bottom - 1);
-  dc->LineTo(r.left, r.top);
-  dc->LineTo(r.right, r.top);
-  dc->SelectHandle(light);
-  dc->MoveTo(r.left + 1, r.bottom - 1);
-  dc->LineTo(r.left + 1, r.top + 1);
-  dc->LineTo(r.right, r.top + 1);
-  dc->SelectHandle(darkShadow);
-  dc->MoveTo(r.left, r.bottom - 1);
-  dc->LineTo(r.right - 1, r.bottom - 1);
-  dc->LineTo(r.right - 1, r.top - 1);
-  dc->SelectHandle(shadow);
-  dc->MoveTo(r.left + 1, r.bottom - 2);
-  dc->LineTo(r.right - 2, r.bottom - 2);
-  dc->LineTo(r.right - 2, r.top);
+  const UniquePen highlight(::CreatePen(PS_SOLID, 1, ::GetSysColor(COLOR_BTNHIGHLIGHT)));
+  const UniquePen light(::CreatePen(PS_SOLID, 1, ::GetSysColor(COLOR_3DLIGHT)));
+  const UniquePen darkShadow(::CreatePen(PS_SOLID, 1, ::GetSysColor(COLOR_3DDKSHADOW)));
+  const UniquePen shadow(::CreatePen(PS_SOLID, 1, ::GetSysColor(COLOR_BTNSHADOW)));
+  const POINT highlightEdge[] = {{r.left, r.bottom - 1}, {r.left, r.top}, {r.right, r.top}};
+  const POINT lightEdge[] = {
+      {r.left + 1, r.bottom - 1}, {r.left + 1, r.top + 1}, {r.right, r.top + 1}};
+  const POINT darkShadowEdge[] = {
+      {r.left, r.bottom - 1}, {r.right - 1, r.bottom - 1}, {r.right - 1, r.top - 1}};
+  const POINT shadowEdge[] = {
+      {r.left + 1, r.bottom - 2}, {r.right - 2, r.bottom - 2}, {r.right - 2, r.top}};
+  SelectionGuard keepPen(*dc, highlight.get());
+  dc->Polyline(highlightEdge, 3);
+  dc->SelectHandle(light.get());
+  dc->Polyline(lightEdge, 3);
+  dc->SelectHandle(darkShadow.get());
+  dc->Polyline(darkShadowEdge, 3);
+  dc->SelectHandle(shadow.get());
+  dc->Polyline(shadowEdge, 3);
+  dc->MoveTo(shadowEdge[2].x, shadowEdge[2].y);
   // The guard selects the previous pen back before the pens are deleted.
 }
 
 // The caption centred in captionRect (which ends up as the text's bounds),
 // word-wrapped (measured through measure): embossed (highlight under shadow) when disabled,
 // otherwise in textColor on backColor.
-void PaintCaptionText(CDC* dc, ButtonCaptionMeasure& measure, const char* text, RECT* captionRect,
+void PaintCaptionText(CDC* dc, ButtonCaption& measure, const char* text, RECT* captionRect,
                       bool disabled, COLORREF textColor, COLORREF backColor) {
   const RECT area = *captionRect;
   measure.Measure(*dc, text, captionRect);
@@ -91,11 +97,11 @@ void PlaceImageRect(const button_geometry::ImageLayout& layout, bool hasCaption,
 
 // ---- Drawing -------------------------------------------------------------------
 
-int StyledButton::ChooseSlot(bool slotOneFilled) const {
+StyledButton::ImageSlot StyledButton::ChooseSlot(bool slotOneFilled) const {
   if (pressed || (hover && !checkBoxMode)) {
-    return 0;
+    return SlotHot;
   }
-  return slotOneFilled ? 1 : 0;
+  return slotOneFilled ? SlotNormal : SlotHot;
 }
 
 void StyledButton::DrawItem(LPDRAWITEMSTRUCT drawItem) {
@@ -144,27 +150,17 @@ void StyledButton::DrawItem(LPDRAWITEMSTRUCT drawItem) {
     PaintRaisedEdges(dc, r);
   }
 
-  // Captions are short: one WM_GETTEXT into a buffer on the stack reads them;
-  // only one that may not have fitted is read again at its full length.
-  char shortText[256];
-  const char* text = shortText;
-  CString longText;
-  const int length = ::GetWindowTextA(m_hWnd, shortText, static_cast<int>(sizeof shortText));
-  if (length <= 0) {
-    shortText[0] = '\0';
-  } else if (length >= static_cast<int>(sizeof shortText) - 1) {
-    GetWindowText(longText);
-    text = longText;
-  }
+  // The window text, read once and kept until WM_SETTEXT.
+  const char* text = caption.Text(m_hWnd);
   const BOOL hasCaption = text[0] != '\0' ? TRUE : FALSE;
 
   RECT itemRect = drawItem->rcItem;
   RECT captionRect = drawItem->rcItem;
 
-  if (images.Icon(0).icon != nullptr) {
+  if (images.Icon(SlotHot).icon != nullptr) {
     PaintIcon(dc, hasCaption, &itemRect, &captionRect, pressed, disabled);
   }
-  if (images.Bitmap(0).image != nullptr) {
+  if (images.Bitmap(SlotHot).image != nullptr) {
     dc->SetBkColor(kWhite);
     PaintBitmap(dc, hasCaption, &itemRect, &captionRect, pressed, disabled);
   }
@@ -240,7 +236,7 @@ void StyledButton::PlaceImage(BOOL hasCaption, const RECT* itemRect, RECT* capti
 
 void StyledButton::PaintIcon(CDC* dc, BOOL hasCaption, RECT* itemRect, RECT* captionRect,
                              BOOL pressedNow, BOOL disabledNow) {
-  const IconSlot& slot = images.Icon(ChooseSlot(images.Icon(1).icon != nullptr));
+  const IconSlot& slot = images.Icon(ChooseSlot(images.Icon(SlotNormal).icon != nullptr));
   RECT imageRect;
   PlaceImage(hasCaption, itemRect, captionRect, pressedNow, slot.width, slot.height, &imageRect);
   ButtonImages::DrawIcon(dc, slot, imageRect, disabledNow != FALSE);
@@ -248,7 +244,7 @@ void StyledButton::PaintIcon(CDC* dc, BOOL hasCaption, RECT* itemRect, RECT* cap
 
 void StyledButton::PaintBitmap(CDC* dc, BOOL hasCaption, RECT* itemRect, RECT* captionRect,
                                BOOL pressedNow, BOOL disabledNow) {
-  const BitmapSlot& slot = images.Bitmap(ChooseSlot(images.Bitmap(1).image != nullptr));
+  const BitmapSlot& slot = images.Bitmap(ChooseSlot(images.Bitmap(SlotNormal).image != nullptr));
   RECT imageRect;
   PlaceImage(hasCaption, itemRect, captionRect, pressedNow, slot.width, slot.height, &imageRect);
   ButtonImages::DrawBitmap(dc, slot, imageRect, disabledNow != FALSE, greyDisabledBitmap != FALSE);
@@ -261,7 +257,7 @@ void StyledButton::PaintCaption(CDC* dc, const char* text, RECT* itemRect, RECT*
     ::OffsetRect(captionRect, pushOffset.x, pushOffset.y);
   }
   const bool hot = hover || pressedNow;
-  PaintCaptionText(dc, captionMeasure, text, captionRect, disabledNow != FALSE,
+  PaintCaptionText(dc, caption, text, captionRect, disabledNow != FALSE,
                    stateColors[hot ? TextHot : TextNormal],
                    stateColors[hot ? FaceHot : FaceNormal]);
 }

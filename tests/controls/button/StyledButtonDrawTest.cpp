@@ -172,6 +172,17 @@ TEST_F(ButtonDrawing, ThreeDNormalHasTheTwoPixelBevel) {
   EXPECT_EQ(0, canvas.Count(RGB(0, 0, 0)));
 }
 
+// The bevel's last line ends at the top of its right edge, and the current
+// position stays there, as the line-to calls of the bevel leave it.
+TEST_F(ButtonDrawing, ThreeDBevelLeavesTheCurrentPositionAtItsLastLine) {
+  button.SetFlat(FALSE, FALSE);
+  Paint(0);
+  POINT at = {};
+  ASSERT_TRUE(::GetCurrentPositionEx(canvas.dc(), &at));
+  EXPECT_EQ(kWidth - 2, at.x);
+  EXPECT_EQ(0, at.y);
+}
+
 TEST_F(ButtonDrawing, ThreeDHoverIsIgnoredOnceSwitchedTo3D) {
   button.ForceHover(TRUE);
   button.SetFlat(FALSE, FALSE);
