@@ -7,7 +7,6 @@
 #include "framework/CBrush.h"
 #include "framework/CClientDC.h"
 #include "framework/CDC.h"
-#include "framework/CPen.h"
 #include "framework/SelectionGuard.h"
 #include "framework/UniqueHandle.h"
 
@@ -58,12 +57,12 @@ void PaintRaisedEdges(CDC* dc, const RECT& r) {
 }
 
 // The caption centred in captionRect (which ends up as the text's bounds),
-// word-wrapped (measured through measure): embossed (highlight under shadow) when disabled,
-// otherwise in textColor on backColor.
-void PaintCaptionText(CDC* dc, ButtonCaption& measure, const char* text, RECT* captionRect,
+// word-wrapped, its extent as caption measures it: embossed (highlight under
+// shadow) when disabled, otherwise in textColor on backColor.
+void PaintCaptionText(CDC* dc, ButtonCaption& caption, const char* text, RECT* captionRect,
                       bool disabled, COLORREF textColor, COLORREF backColor) {
   const RECT area = *captionRect;
-  measure.Measure(*dc, text, captionRect);
+  caption.Measure(*dc, text, captionRect);
   const int dx = ((area.right - area.left) - (captionRect->right - captionRect->left)) / 2;
   const int dy = ((area.bottom - area.top) - (captionRect->bottom - captionRect->top)) / 2;
   ::OffsetRect(captionRect, dx, dy);
