@@ -415,6 +415,10 @@ BOOL CDC::LineTo(int x, int y) {
   return ::LineTo(m_hDC, x, y);
 }
 
+BOOL CDC::Polyline(const POINT* points, int count) {
+  return points == nullptr ? FALSE : ::Polyline(m_hDC, points, count);
+}
+
 BOOL CDC::Rectangle(int left, int top, int right, int bottom) {
   return ::Rectangle(m_hDC, left, top, right, bottom);
 }

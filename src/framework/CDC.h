@@ -140,6 +140,9 @@ class CDC : public CObject {
   CPoint MoveTo(POINT point) { return MoveTo(point.x, point.y); }
   BOOL LineTo(int x, int y);
   BOOL LineTo(POINT point) { return LineTo(point.x, point.y); }
+  // Lines through count points in the current pen, the last point not drawn;
+  // neither uses nor moves the current position.
+  BOOL Polyline(const POINT* points, int count);
   BOOL Rectangle(int left, int top, int right, int bottom);
   BOOL Rectangle(const RECT* rect);
   BOOL Ellipse(int left, int top, int right, int bottom);

@@ -72,6 +72,7 @@ using UniqueIcon = UniqueHandle<HICON, &::DestroyIcon>;
 using UniqueCursor = UniqueHandle<HCURSOR, &::DestroyCursor>;
 using UniqueBitmap = UniqueHandle<HBITMAP, &::DeleteObject>;
 using UniqueBrush = UniqueHandle<HBRUSH, &::DeleteObject>;
+using UniquePen = UniqueHandle<HPEN, &::DeleteObject>;
 using UniqueFont = UniqueHandle<HFONT, &::DeleteObject>;
 using UniqueMenu = UniqueHandle<HMENU, &::DestroyMenu>;
 using UniqueMemoryDC = UniqueHandle<HDC, &::DeleteDC>;

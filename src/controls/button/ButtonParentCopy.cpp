@@ -1,13 +1,14 @@
 #include "controls/button/ButtonParentCopy.h"
 
-void ButtonParentCopy::Paint(CDC* dc, CDC& parentDC, int x, int y, int width, int height) {
-  if (m_dc.GetSafeHdc() == nullptr) {
-    if (m_dc.CreateCompatibleDC(&parentDC)) {
-      m_bitmap.CreateCompatibleBitmap(&parentDC, width, height);
-      m_previousBitmap = static_cast<HBITMAP>(m_dc.SelectHandle(m_bitmap));
-      m_dc.BitBlt(0, 0, width, height, &parentDC, x, y, SRCCOPY);
-    }
+void ButtonParentCopy::Take(CDC& parentDC, int x, int y, int width, int height) {
+  if (m_dc.CreateCompatibleDC(&parentDC)) {
+    m_bitmap.CreateCompatibleBitmap(&parentDC, width, height);
+    m_previousBitmap = static_cast<HBITMAP>(m_dc.SelectHandle(m_bitmap));
+    m_dc.BitBlt(0, 0, width, height, &parentDC, x, y, SRCCOPY);
   }
+}
+
+void ButtonParentCopy::Paint(CDC* dc, int width, int height) {
   dc->BitBlt(0, 0, width, height, &m_dc, 0, 0, SRCCOPY);
 }
 

@@ -8,6 +8,7 @@
 // The cached copy of the parent window's pixels under a transparent
 // StyledButton: taken on the first paint, painted under the button on every
 // paint, dropped when the system colours change or the button asks again.
+// Only taking the copy needs the parent's DC; painting it needs nothing else.
 class ButtonParentCopy {
  public:
   ButtonParentCopy() = default;
@@ -16,9 +17,12 @@ class ButtonParentCopy {
   // Selects the old bitmap back before the DC and the bitmap go.
   ~ButtonParentCopy() { Discard(); }
 
-  // Paints the copy of the width x height area at (x, y) of parentDC at the
-  // top-left corner of dc, taking the copy first when there is none.
-  void Paint(CDC* dc, CDC& parentDC, int x, int y, int width, int height);
+  // Whether a copy has been taken (and not dropped since).
+  bool HasCopy() const { return m_dc.GetSafeHdc() != nullptr; }
+  // Takes the copy of the width x height area at (x, y) of parentDC.
+  void Take(CDC& parentDC, int x, int y, int width, int height);
+  // Paints width x height of the copy at the top-left corner of dc.
+  void Paint(CDC* dc, int width, int height);
   // Drops the copy (the old bitmap is selected back before the bitmap is
   // deleted).
   void Discard();

@@ -251,6 +251,7 @@ BEGIN_MESSAGE_MAP(StyledButton, CButton)
   ON_MESSAGE(WM_MOUSELEAVE, OnMouseLeave)
   ON_MESSAGE(BM_SETCHECK, OnSetCheck)
   ON_MESSAGE(BM_GETCHECK, OnGetCheck)
+  ON_MESSAGE(WM_SETTEXT, OnSetText)
 END_MESSAGE_MAP()
 // clang-format on
 
@@ -411,6 +412,15 @@ LRESULT StyledButton::OnSetCheck(WPARAM wParam, LPARAM) {
 }
 
 LRESULT StyledButton::OnGetCheck(WPARAM, LPARAM) { return GetCheckState(); }
+
+LRESULT StyledButton::OnSetText(WPARAM, LPARAM) {
+  // The button's own procedure may repaint before it returns: the text is
+  // read again then, and again after the new text is certainly in place.
+  caption.Forget();
+  const LRESULT result = Default();
+  caption.Forget();
+  return result;
+}
 
 BOOL StyledButton::PreTranslateMessage(MSG* msg) {
   EnsureTipControl();

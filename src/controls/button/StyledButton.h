@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include "controls/button/ButtonCaption.h"
 #include "controls/button/ButtonClickActions.h"
 #include "controls/button/ButtonGeometry.h"
 #include "controls/button/ButtonImages.h"
@@ -179,12 +180,14 @@ class StyledButton : public CButton {
   LRESULT OnMouseLeave(WPARAM wParam, LPARAM lParam);
   LRESULT OnSetCheck(WPARAM wParam, LPARAM lParam);
   LRESULT OnGetCheck(WPARAM wParam, LPARAM lParam);
+  // Default, with the kept caption renewed around it.
+  LRESULT OnSetText(WPARAM wParam, LPARAM lParam);
 
  private:
   void Repaint(BOOL repaint);
   // Slot to draw now: 0 while pressed and, outside check-box mode, while
   // hovered; otherwise 1 when filled, else 0.
-  int ChooseSlot(bool slotOneFilled) const;
+  ImageSlot ChooseSlot(bool slotOneFilled) const;
 
  protected:
   // Fields. Derived classes that replace a painting layer read them; the
@@ -205,9 +208,9 @@ class StyledButton : public CButton {
   BOOL hoverFrame = TRUE;
   BOOL focusWhenFlat = FALSE;
   COLORREF stateColors[StateColorCount] = {};  // from the system colours, see the constructor
+  BOOL menuOpen = FALSE;                       // drawn pressed while the drop-down menu is open
   UniqueCursor cursor;
-  BOOL menuOpen = FALSE;  // drawn pressed while the drop-down menu is open
-  TrellMenu dropMenu;     // present when it holds a menu handle
+  TrellMenu dropMenu;  // present when it holds a menu handle
   CToolTipCtrl tip;
   ButtonParentCopy parentCopy;  // the parent's pixels under the button
   BOOL alwaysTrack = TRUE;
@@ -215,4 +218,9 @@ class StyledButton : public CButton {
   ButtonImages images;
   // Drop-down menu, link target and sounds.
   ButtonClickActions actions;
+
+ private:
+  // The caption's text and extent, kept between paints (painting's own
+  // bookkeeping; WM_SETTEXT and a new window renew it).
+  ButtonCaption caption;
 };

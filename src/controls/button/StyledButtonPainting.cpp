@@ -7,12 +7,11 @@
 #include "framework/CBrush.h"
 #include "framework/CClientDC.h"
 #include "framework/CDC.h"
-#include "framework/CPen.h"
 #include "framework/SelectionGuard.h"
+#include "framework/UniqueHandle.h"
 
 namespace {
 
-const COLORREF kBlack = RGB(0, 0, 0);
 const COLORREF kWhite = RGB(255, 255, 255);
 
 button_geometry::Box ToBox(const RECT& r) { return {r.left, r.top, r.right, r.bottom}; }
@@ -27,38 +26,43 @@ RECT ToRect(const button_geometry::Box& b) {
 }
 
 // The raised edges of an unpressed button in the 3-D look: highlight and
-// light on the top and left, dark shadow and shadow on the bottom and right.
+// light on the top and left, dark shadow and shadow on the bottom and right,
+// each an L of two one-pixel lines whose end point is not drawn. Each L is
+// one polyline, which draws what a move and two line-to calls draw; the
+// current position is then left where those calls would leave it. The four
+// pens live for this one call; they are plain platform pens rather than
+// framework wrappers, whose handle-map bookkeeping nothing here needs.
 void PaintRaisedEdges(CDC* dc, const RECT& r) {
-  CPen highlight(PS_SOLID, 1, ::GetSysColor(COLOR_BTNHIGHLIGHT));
-  CPen light(PS_SOLID, 1, ::GetSysColor(COLOR_3DLIGHT));
-  CPen darkShadow(PS_SOLID, 1, ::GetSysColor(COLOR_3DDKSHADOW));
-  CPen shadow(PS_SOLID, 1, ::GetSysColor(COLOR_BTNSHADOW));
-  SelectionGuard keepPen(*dc, highlight);
-  dc->MoveTo(r.left, r.bottom - 1);
-  dc->LineTo(r.left, r.top);
-  dc->LineTo(r.right, r.top);
-  dc->SelectHandle(light);
-  dc->MoveTo(r.left + 1, r.bottom - 1);
-  dc->LineTo(r.left + 1, r.top + 1);
-  dc->LineTo(r.right, r.top + 1);
-  dc->SelectHandle(darkShadow);
-  dc->MoveTo(r.left, r.bottom - 1);
-  dc->LineTo(r.right - 1, r.bottom - 1);
-  dc->LineTo(r.right - 1, r.top - 1);
-  dc->SelectHandle(shadow);
-  dc->MoveTo(r.left + 1, r.bottom - 2);
-  dc->LineTo(r.right - 2, r.bottom - 2);
-  dc->LineTo(r.right - 2, r.top);
+  const UniquePen highlight(::CreatePen(PS_SOLID, 1, ::GetSysColor(COLOR_BTNHIGHLIGHT)));
+  const UniquePen light(::CreatePen(PS_SOLID, 1, ::GetSysColor(COLOR_3DLIGHT)));
+  const UniquePen darkShadow(::CreatePen(PS_SOLID, 1, ::GetSysColor(COLOR_3DDKSHADOW)));
+  const UniquePen shadow(::CreatePen(PS_SOLID, 1, ::GetSysColor(COLOR_BTNSHADOW)));
+  const POINT highlightEdge[] = {{r.left, r.bottom - 1}, {r.left, r.top}, {r.right, r.top}};
+  const POINT lightEdge[] = {
+      {r.left + 1, r.bottom - 1}, {r.left + 1, r.top + 1}, {r.right, r.top + 1}};
+  const POINT darkShadowEdge[] = {
+      {r.left, r.bottom - 1}, {r.right - 1, r.bottom - 1}, {r.right - 1, r.top - 1}};
+  const POINT shadowEdge[] = {
+      {r.left + 1, r.bottom - 2}, {r.right - 2, r.bottom - 2}, {r.right - 2, r.top}};
+  SelectionGuard keepPen(*dc, highlight.get());
+  dc->Polyline(highlightEdge, 3);
+  dc->SelectHandle(light.get());
+  dc->Polyline(lightEdge, 3);
+  dc->SelectHandle(darkShadow.get());
+  dc->Polyline(darkShadowEdge, 3);
+  dc->SelectHandle(shadow.get());
+  dc->Polyline(shadowEdge, 3);
+  dc->MoveTo(shadowEdge[2].x, shadowEdge[2].y);
   // The guard selects the previous pen back before the pens are deleted.
 }
 
 // The caption centred in captionRect (which ends up as the text's bounds),
-// word-wrapped: embossed (highlight under shadow) when disabled, otherwise in
-// textColor on backColor.
-void PaintCaptionText(CDC* dc, const char* text, RECT* captionRect, bool disabled,
-                      COLORREF textColor, COLORREF backColor) {
+// word-wrapped, its extent as caption measures it: embossed (highlight under
+// shadow) when disabled, otherwise in textColor on backColor.
+void PaintCaptionText(CDC* dc, ButtonCaption& caption, const char* text, RECT* captionRect,
+                      bool disabled, COLORREF textColor, COLORREF backColor) {
   const RECT area = *captionRect;
-  dc->DrawText(text, -1, captionRect, DT_CALCRECT | DT_WORDBREAK | DT_CENTER);
+  caption.Measure(*dc, text, captionRect);
   const int dx = ((area.right - area.left) - (captionRect->right - captionRect->left)) / 2;
   const int dy = ((area.bottom - area.top) - (captionRect->bottom - captionRect->top)) / 2;
   ::OffsetRect(captionRect, dx, dy);
@@ -92,11 +96,11 @@ void PlaceImageRect(const button_geometry::ImageLayout& layout, bool hasCaption,
 
 // ---- Drawing -------------------------------------------------------------------
 
-int StyledButton::ChooseSlot(bool slotOneFilled) const {
+StyledButton::ImageSlot StyledButton::ChooseSlot(bool slotOneFilled) const {
   if (pressed || (hover && !checkBoxMode)) {
-    return 0;
+    return SlotHot;
   }
-  return slotOneFilled ? 1 : 0;
+  return slotOneFilled ? SlotNormal : SlotHot;
 }
 
 void StyledButton::DrawItem(LPDRAWITEMSTRUCT drawItem) {
@@ -117,8 +121,8 @@ void StyledButton::DrawItem(LPDRAWITEMSTRUCT drawItem) {
   dc->SetBkMode(TRANSPARENT);
 
   if (!flat && (focused || isDefault)) {
-    CBrush black(kBlack);
-    dc->FrameRect(&r, &black);
+    // The stock black brush is the solid black brush, without making one.
+    ::FrameRect(dc->GetSafeHdc(), &r, static_cast<HBRUSH>(::GetStockObject(BLACK_BRUSH)));
     ::InflateRect(&r, -1, -1);
   }
 
@@ -134,8 +138,8 @@ void StyledButton::DrawItem(LPDRAWITEMSTRUCT drawItem) {
         PaintHoverFrame(dc, &r);
       }
     } else {
-      CBrush shadow(::GetSysColor(COLOR_BTNSHADOW));
-      dc->FrameRect(&r, &shadow);
+      // The system's own solid brush of that colour.
+      ::FrameRect(dc->GetSafeHdc(), &r, ::GetSysColorBrush(COLOR_BTNSHADOW));
     }
   } else if (flat) {
     if (hover && hoverFrame) {
@@ -145,17 +149,17 @@ void StyledButton::DrawItem(LPDRAWITEMSTRUCT drawItem) {
     PaintRaisedEdges(dc, r);
   }
 
-  CString text;
-  GetWindowText(text);
-  const BOOL hasCaption = text.IsEmpty() ? FALSE : TRUE;
+  // The window text, read once and kept until WM_SETTEXT.
+  const char* text = caption.Text(m_hWnd);
+  const BOOL hasCaption = text[0] != '\0' ? TRUE : FALSE;
 
   RECT itemRect = drawItem->rcItem;
   RECT captionRect = drawItem->rcItem;
 
-  if (images.Icon(0).icon != nullptr) {
+  if (images.Icon(SlotHot).icon != nullptr) {
     PaintIcon(dc, hasCaption, &itemRect, &captionRect, pressed, disabled);
   }
-  if (images.Bitmap(0).image != nullptr) {
+  if (images.Bitmap(SlotHot).image != nullptr) {
     dc->SetBkColor(kWhite);
     PaintBitmap(dc, hasCaption, &itemRect, &captionRect, pressed, disabled);
   }
@@ -200,16 +204,20 @@ void StyledButton::CopyParentBackground(CDC* dc) {
   if (parent == nullptr) {
     return;
   }
-  CClientDC parentDC(parent);
   RECT client;
   GetClientRect(&client);
   const int width = client.right - client.left;
   const int height = client.bottom - client.top;
-  RECT pos;
-  GetWindowRect(&pos);
-  parent->ScreenToClient(&pos);
-
-  parentCopy.Paint(dc, parentDC, pos.left, pos.top, width, height);
+  // The parent's DC and the button's place in it are needed only to take the
+  // copy; once it exists, a paint is one block transfer.
+  if (!parentCopy.HasCopy()) {
+    CClientDC parentDC(parent);
+    RECT pos;
+    GetWindowRect(&pos);
+    parent->ScreenToClient(&pos);
+    parentCopy.Take(parentDC, pos.left, pos.top, width, height);
+  }
+  parentCopy.Paint(dc, width, height);
 }
 
 void StyledButton::PlaceImage(BOOL hasCaption, const RECT* itemRect, RECT* captionRect,
@@ -227,7 +235,7 @@ void StyledButton::PlaceImage(BOOL hasCaption, const RECT* itemRect, RECT* capti
 
 void StyledButton::PaintIcon(CDC* dc, BOOL hasCaption, RECT* itemRect, RECT* captionRect,
                              BOOL pressedNow, BOOL disabledNow) {
-  const IconSlot& slot = images.Icon(ChooseSlot(images.Icon(1).icon != nullptr));
+  const IconSlot& slot = images.Icon(ChooseSlot(images.Icon(SlotNormal).icon != nullptr));
   RECT imageRect;
   PlaceImage(hasCaption, itemRect, captionRect, pressedNow, slot.width, slot.height, &imageRect);
   ButtonImages::DrawIcon(dc, slot, imageRect, disabledNow != FALSE);
@@ -235,7 +243,7 @@ void StyledButton::PaintIcon(CDC* dc, BOOL hasCaption, RECT* itemRect, RECT* cap
 
 void StyledButton::PaintBitmap(CDC* dc, BOOL hasCaption, RECT* itemRect, RECT* captionRect,
                                BOOL pressedNow, BOOL disabledNow) {
-  const BitmapSlot& slot = images.Bitmap(ChooseSlot(images.Bitmap(1).image != nullptr));
+  const BitmapSlot& slot = images.Bitmap(ChooseSlot(images.Bitmap(SlotNormal).image != nullptr));
   RECT imageRect;
   PlaceImage(hasCaption, itemRect, captionRect, pressedNow, slot.width, slot.height, &imageRect);
   ButtonImages::DrawBitmap(dc, slot, imageRect, disabledNow != FALSE, greyDisabledBitmap != FALSE);
@@ -248,7 +256,7 @@ void StyledButton::PaintCaption(CDC* dc, const char* text, RECT* itemRect, RECT*
     ::OffsetRect(captionRect, pushOffset.x, pushOffset.y);
   }
   const bool hot = hover || pressedNow;
-  PaintCaptionText(dc, text, captionRect, disabledNow != FALSE,
+  PaintCaptionText(dc, caption, text, captionRect, disabledNow != FALSE,
                    stateColors[hot ? TextHot : TextNormal],
                    stateColors[hot ? FaceHot : FaceNormal]);
 }

@@ -2,8 +2,10 @@
 
 #include <set>
 #include <utility>
+#include <vector>
 
 #include "ButtonTestSupport.h"
+#include "framework/UniqueHandle.h"
 
 using button_test::Canvas;
 using button_test::Describe;
@@ -168,6 +170,17 @@ TEST_F(ButtonDrawing, ThreeDNormalHasTheTwoPixelBevel) {
   // No focus rectangle and no black frame.
   EXPECT_TRUE(RowIs(4, 2, kWidth - 2, kFaceNormal));
   EXPECT_EQ(0, canvas.Count(RGB(0, 0, 0)));
+}
+
+// The bevel's last line ends at the top of its right edge, and the current
+// position stays there, as the line-to calls of the bevel leave it.
+TEST_F(ButtonDrawing, ThreeDBevelLeavesTheCurrentPositionAtItsLastLine) {
+  button.SetFlat(FALSE, FALSE);
+  Paint(0);
+  POINT at = {};
+  ASSERT_TRUE(::GetCurrentPositionEx(canvas.dc(), &at));
+  EXPECT_EQ(kWidth - 2, at.x);
+  EXPECT_EQ(0, at.y);
 }
 
 TEST_F(ButtonDrawing, ThreeDHoverIsIgnoredOnceSwitchedTo3D) {
@@ -540,6 +553,57 @@ TEST_F(ButtonDrawing, EverySelectionIsUndone) {
       EXPECT_EQ(bitmap, ::GetCurrentObject(dc, OBJ_BITMAP));
       EXPECT_EQ(font, ::GetCurrentObject(dc, OBJ_FONT));
     }
+  }
+}
+
+// The caption's measure is kept from one paint to the next: a caption changed
+// by SetWindowText, and a paint in another font, are laid out afresh, exactly
+// as a button that never painted before lays them out.
+TEST_F(ButtonDrawing, ChangedCaptionOrFontIsLaidOutAfresh) {
+  const UniqueFont bigFont(::CreateFontA(-24, 0, 0, 0, FW_BOLD, FALSE, FALSE, FALSE, ANSI_CHARSET,
+                                         OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
+                                         NONANTIALIASED_QUALITY, DEFAULT_PITCH, "Arial"));
+  ASSERT_TRUE(bigFont);
+  auto picture = [](StyledButton& b, HFONT font) {
+    Canvas c(kWidth, kHeight, RGB(0, 0, 0));
+    DRAWITEMSTRUCT item = {};
+    item.CtlType = ODT_BUTTON;
+    item.hwndItem = b.m_hWnd;
+    item.hDC = c.dc();
+    item.rcItem = RECT{0, 0, kWidth, kHeight};
+    const HGDIOBJ previous = ::SelectObject(c.dc(), font);
+    b.DrawItem(&item);
+    ::SelectObject(c.dc(), previous);
+    std::vector<COLORREF> pixels;
+    for (int y = 0; y < kHeight; ++y) {
+      for (int x = 0; x < kWidth; ++x) {
+        pixels.push_back(c.At(x, y));
+      }
+    }
+    return pixels;
+  };
+  struct Change {
+    const char* caption;
+    HFONT font;
+  };
+  const Change changes[] = {{"Wider caption, in two lines", button_test::CaptionFont()},
+                            {"Ok", bigFont.get()}};
+  for (const Change& change : changes) {
+    SCOPED_TRACE(change.caption);
+    Reattach(BS_PUSHBUTTON, "Ok");
+    const std::vector<COLORREF> before = picture(button, button_test::CaptionFont());
+    ::SetWindowTextA(button.m_hWnd, change.caption);
+    const std::vector<COLORREF> after = picture(button, change.font);
+    EXPECT_NE(before, after);
+
+    TestButton fresh;
+    ASSERT_TRUE(fresh.SubclassWindow(button_test::CreateButtonControl(
+        parent, 6, BS_PUSHBUTTON, change.caption, 10, 10, kWidth, kHeight, false)));
+    for (BYTE i = 0; i < 6; ++i) {
+      fresh.SetStateColor(i, button.GetStateColor(i), FALSE);
+    }
+    EXPECT_EQ(picture(fresh, change.font), after);
+    fresh.DestroyWindow();
   }
 }
 
