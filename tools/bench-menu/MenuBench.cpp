@@ -15,9 +15,11 @@
 #include "controls/menu/ClassicItemPainter.h"
 #include "controls/menu/FlatItemPainter.h"
 #include "controls/menu/MenuItemData.h"
+#include "controls/menu/MenuItemFacts.h"
 #include "controls/menu/MenuItemMeasurer.h"
 #include "controls/menu/MenuLookFacts.h"
 #include "controls/menu/TrellMenu.h"
+#include "framework/CDC.h"
 #include "framework/CImageList.h"
 
 namespace {
@@ -124,7 +126,100 @@ double AlignMilliseconds(int characters) {
 
 }  // namespace
 
-int main() {
+// The platform calls an item's drawing is made of, one at a time, so that
+// what a kind of item costs can be told apart (bench_menu.exe --pieces).
+void PrintPieces(HDC dc, const RECT& rect, TrellMenu& menu, MenuItemData* item) {
+  const RECT bar{rect.left, rect.top, rect.right, rect.top + 1};
+  const HFONT font = CreateFontA(-11, 0, 0, 0, FW_NORMAL, 0, 0, 0, DEFAULT_CHARSET, 0, 0, 0, 0,
+                                 "Tahoma");
+  const struct {
+    const char* name;
+    std::function<void()> call;
+  } pieces[] = {
+      {"GetSysColor", [] { GetSysColor(COLOR_HIGHLIGHT); }},
+      {"CreateSolidBrush+DeleteObject",
+       [] { DeleteObject(CreateSolidBrush(RGB(1, 2, 3))); }},
+      {"CreatePen+select+DeleteObject",
+       [&] {
+         HPEN pen = CreatePen(PS_SOLID, 0, RGB(1, 2, 3));
+         HGDIOBJ old = SelectObject(dc, pen);
+         SelectObject(dc, old);
+         DeleteObject(pen);
+       }},
+      {"FillRect, system brush, item",
+       [&] { FillRect(dc, &rect, GetSysColorBrush(COLOR_MENU)); }},
+      {"FillRect, system brush, 1 line",
+       [&] { FillRect(dc, &bar, GetSysColorBrush(COLOR_MENU)); }},
+      {"ExtTextOut opaque, item",
+       [&] { ExtTextOutA(dc, 0, 0, ETO_OPAQUE, &rect, nullptr, 0, nullptr); }},
+      {"ExtTextOut opaque, 1 line",
+       [&] { ExtTextOutA(dc, 0, 0, ETO_OPAQUE, &bar, nullptr, 0, nullptr); }},
+      {"PatBlt, 1 line", [&] { PatBlt(dc, bar.left, bar.top, 200, 1, PATCOPY); }},
+      {"SetBkColor", [&] { SetBkColor(dc, RGB(1, 2, 3)); }},
+      {"DrawEdge etched top",
+       [&] {
+         RECT line = rect;
+         DrawEdge(dc, &line, EDGE_ETCHED, BF_TOP);
+       }},
+      {"DrawTextA label, dc font",
+       [&] {
+         RECT r = rect;
+         DrawTextA(dc, "&Open...", 8, &r, DT_SINGLELINE | DT_VCENTER);
+       }},
+      {"DrawTextA label, Tahoma",
+       [&] {
+         HGDIOBJ old = SelectObject(dc, font);
+         RECT r = rect;
+         DrawTextA(dc, "&Open...", 8, &r, DT_SINGLELINE | DT_VCENTER);
+         SelectObject(dc, old);
+       }},
+      {"GetMenuItemInfoA checkmarks",
+       [&] {
+         DRAWITEMSTRUCT d{};
+         d.hwndItem = reinterpret_cast<HWND>(menu.m_hMenu);
+         d.itemID = 300;
+         MenuItemFacts::HasOwnCheckBitmap(d);
+       }},
+      {"MenuItemFacts::Read",
+       [&] { MenuItemFacts::Read(menu.Settings(), *item, 0, true); }},
+      {"CDC::FromHandle", [&] { CDC::FromHandle(dc); }},
+      {"GetDeviceCaps RASTERCAPS", [&] { GetDeviceCaps(dc, RASTERCAPS); }},
+      {"SelectObject brush twice",
+       [&] { SelectObject(dc, SelectObject(dc, GetSysColorBrush(COLOR_MENU))); }},
+      {"PatBlt, item", [&] { PatBlt(dc, 0, 0, rect.right, rect.bottom, PATCOPY); }},
+      {"tick, 7 MoveTo/LineTo",
+       [&] {
+         for (int i = 0; i < 7; ++i) {
+           MoveToEx(dc, 4 + i, 4, nullptr);
+           LineTo(dc, 4 + i, 7);
+         }
+       }},
+      {"tick, PolyPolyline",
+       [&] {
+         POINT p[14];
+         DWORD n[7];
+         for (int i = 0; i < 7; ++i) {
+           p[2 * i] = POINT{4 + i, 4};
+           p[2 * i + 1] = POINT{4 + i, 7};
+           n[i] = 2;
+         }
+         PolyPolyline(dc, p, n, 7);
+       }},
+      {"GetTextExtentPoint32W, dc font",
+       [&] {
+         SIZE size;
+         GetTextExtentPoint32W(dc, L"Properties\tAlt+Enter", 21, &size);
+       }},
+  };
+  std::printf("Pieces, microseconds per call\n");
+  for (const auto& piece : pieces) {
+    const std::vector<double> t = MicrosecondsPerCall({piece.call});
+    std::printf("  %-34s %8.2f\n", piece.name, t[0]);
+  }
+  DeleteObject(font);
+}
+
+int main(int argc, char** argv) {
   TrellMenu menu;
   menu.CreatePopupMenu();
   std::unique_ptr<CImageList> picture = MakePicture();
@@ -154,6 +249,10 @@ int main() {
     return d;
   };
 
+  if (argc > 1 && std::string(argv[1]) == "--pieces") {
+    PrintPieces(dc, rect, menu, record(1));
+    return 0;
+  }
   const PlatformMenuDrawing platform(picture->m_hImageList);
   using std::placeholders::_1;
   using std::placeholders::_2;
