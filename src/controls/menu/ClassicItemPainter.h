@@ -5,6 +5,9 @@
 #include "controls/menu/MenuLookFacts.h"
 #include "controls/menu/MenuSettings.h"
 
+class CDC;
+struct MenuItemFacts;
+
 // Paints one owner-drawn item of a TrellMenu (given its settings) in the classic look, straight on
 // the item's DC: a menu-coloured item, the picture in a small raised or sunken
 // box at the left, a highlight bar behind the text of the selected item, and
@@ -21,6 +24,9 @@ class ClassicItemPainter {
   BOOL Paint(DRAWITEMSTRUCT* drawItem) const;
 
  private:
+  // The item's picture at (its list may be missing: nothing is drawn then).
+  static void DrawPicture(CDC* dc, const MenuItemFacts& facts, POINT at);
+
   MenuSettings m_settings;
   MenuLookFacts m_facts;
 };

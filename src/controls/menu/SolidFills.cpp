@@ -1,0 +1,108 @@
+#include "controls/menu/SolidFills.h"
+
+#include "framework/CDC.h"
+
+namespace {
+
+bool HasArea(const RECT& r) { return r.right > r.left && r.bottom > r.top; }
+
+RECT Inset(const RECT& r) { return RECT{r.left + 1, r.top + 1, r.right - 1, r.bottom - 1}; }
+
+}  // namespace
+
+SolidFills::SolidFills(CDC& dc) : m_cdc(dc), m_dc(dc.m_hDC) {}
+
+SolidFills::~SolidFills() {
+  for (int i = 0; i < m_made && i < kBrushes; ++i) {
+    DeleteObject(m_brushes[i]);
+  }
+}
+
+bool SolidFills::FewColors() {
+  if (m_fewColors < 0) {
+    m_fewColors = GetDeviceCaps(m_dc, BITSPIXEL) * GetDeviceCaps(m_dc, PLANES) <= 8 ? 1 : 0;
+  }
+  return m_fewColors != 0;
+}
+
+HBRUSH SolidFills::Brush(COLORREF color) {
+  const int kept = m_made < kBrushes ? m_made : kBrushes;
+  for (int i = 0; i < kept; ++i) {
+    if (m_colors[i] == color) {
+      return m_brushes[i];
+    }
+  }
+  // The slots are taken in turn; a fifth colour replaces the first one's.
+  const int slot = m_made % kBrushes;
+  if (m_made >= kBrushes) {
+    DeleteObject(m_brushes[slot]);
+  }
+  m_colors[slot] = color;
+  m_brushes[slot] = CreateSolidBrush(color);
+  ++m_made;
+  return m_brushes[slot];
+}
+
+void SolidFills::Fill(const RECT& rect, COLORREF color) {
+  if (m_dc != nullptr) {
+    FillRect(m_dc, &rect, Brush(color));
+  }
+}
+
+void SolidFills::FillSystem(const RECT& rect, int colorIndex) {
+  if (m_dc != nullptr) {
+    FillRect(m_dc, &rect, GetSysColorBrush(colorIndex));
+  }
+}
+
+void SolidFills::Frame(const RECT& rect, COLORREF color) {
+  if (m_dc == nullptr || !HasArea(rect)) {
+    return;  // Draw3dRect draws nothing either
+  }
+  if (FewColors()) {
+    m_cdc.Draw3dRect(&rect, color, color);
+    return;
+  }
+  const RECT top{rect.left, rect.top, rect.right, rect.top + 1};
+  const RECT bottom{rect.left, rect.bottom - 1, rect.right, rect.bottom};
+  const RECT left{rect.left, rect.top, rect.left + 1, rect.bottom};
+  const RECT right{rect.right - 1, rect.top, rect.right, rect.bottom};
+  for (const RECT& side : {top, bottom, left, right}) {
+    Fill(side, color);
+  }
+}
+
+void SolidFills::FramedFill(const RECT& rect, COLORREF frame, COLORREF inner) {
+  Framed(rect, frame, frame, rect, inner);
+}
+
+void SolidFills::Box(const RECT& box, COLORREF topLeft, COLORREF bottomRight, COLORREF inner) {
+  Framed(box, topLeft, bottomRight, Inset(box), inner);
+}
+
+void SolidFills::Framed(const RECT& box, COLORREF topLeft, COLORREF bottomRight,
+                        const RECT& filled, COLORREF inner) {
+  if (m_dc == nullptr) {
+    return;
+  }
+  if (!HasArea(box) || FewColors()) {
+    // The fill and the frame as they are named (an empty box has no frame).
+    Fill(filled, inner);
+    m_cdc.Draw3dRect(&box, topLeft, bottomRight);
+    return;
+  }
+  // The frame's colours first, each as one fill: the whole box in the
+  // bottom-right colour, then all of it but the last column and row in the
+  // top-left one, which leaves exactly Draw3dRect's top and left edges.
+  Fill(box, bottomRight);
+  if (topLeft != bottomRight) {
+    Fill(RECT{box.left, box.top, box.right - 1, box.bottom - 1}, topLeft);
+  }
+  // Then what lies inside the frame. The frame covers every other pixel
+  // that the fill would have reached (a fill of a box too small to have an
+  // inside stays within the box and is painted over).
+  const RECT inside = Inset(box);
+  if (HasArea(inside) && (inner != topLeft || inner != bottomRight)) {
+    Fill(inside, inner);
+  }
+}
