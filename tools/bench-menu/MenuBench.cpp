@@ -18,6 +18,8 @@
 #include "controls/menu/MenuItemFacts.h"
 #include "controls/menu/MenuItemMeasurer.h"
 #include "controls/menu/MenuLookFacts.h"
+#include "controls/menu/MenuPictures.h"
+#include "controls/menu/SolidFills.h"
 #include "controls/menu/TrellMenu.h"
 #include "framework/CDC.h"
 #include "framework/CImageList.h"
@@ -132,6 +134,19 @@ void PrintPieces(HDC dc, const RECT& rect, TrellMenu& menu, MenuItemData* item) 
   const RECT bar{rect.left, rect.top, rect.right, rect.top + 1};
   const HFONT font = CreateFontA(-11, 0, 0, 0, FW_NORMAL, 0, 0, 0, DEFAULT_CHARSET, 0, 0, 0, 0,
                                  "Tahoma");
+  HDC patchDC = CreateCompatibleDC(dc);
+  HDC patchDC2 = CreateCompatibleDC(dc);
+  HBITMAP patch = CreateCompatibleBitmap(dc, 16, 15);
+  HBITMAP patch1 = CreateCompatibleBitmap(dc, 16, 15);
+  SelectObject(patchDC, patch1);
+  BITMAPINFO info{};
+  info.bmiHeader.biSize = sizeof(info.bmiHeader);
+  info.bmiHeader.biWidth = 16;
+  info.bmiHeader.biHeight = 15;
+  info.bmiHeader.biPlanes = 1;
+  info.bmiHeader.biBitCount = 32;
+  void* bits = nullptr;
+  HBITMAP dib = CreateDIBSection(dc, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
   const struct {
     const char* name;
     std::function<void()> call;
@@ -150,6 +165,92 @@ void PrintPieces(HDC dc, const RECT& rect, TrellMenu& menu, MenuItemData* item) 
        [&] { FillRect(dc, &rect, GetSysColorBrush(COLOR_MENU)); }},
       {"FillRect, system brush, 1 line",
        [&] { FillRect(dc, &bar, GetSysColorBrush(COLOR_MENU)); }},
+      {"FillRect, blended colour, item",
+       [&] {
+         HBRUSH brush = CreateSolidBrush(RGB(193, 210, 238));
+         FillRect(dc, &rect, brush);
+         DeleteObject(brush);
+       }},
+      {"FillRect, system brush, item, then DrawText",
+       [&] {
+         FillRect(dc, &rect, GetSysColorBrush(COLOR_MENU));
+         RECT r = rect;
+         DrawTextA(dc, "&Open...", 8, &r, DT_SINGLELINE | DT_VCENTER);
+       }},
+      {"FillRect, blended colour, item, then DrawText",
+       [&] {
+         HBRUSH brush = CreateSolidBrush(RGB(193, 210, 238));
+         FillRect(dc, &rect, brush);
+         DeleteObject(brush);
+         RECT r = rect;
+         DrawTextA(dc, "&Open...", 8, &r, DT_SINGLELINE | DT_VCENTER);
+       }},
+      {"DrawText black on light blue",
+       [&] {
+         HBRUSH brush = CreateSolidBrush(RGB(193, 210, 238));
+         FillRect(dc, &rect, brush);
+         DeleteObject(brush);
+         SetTextColor(dc, RGB(0, 0, 0));
+         SetBkMode(dc, TRANSPARENT);
+         RECT r = rect;
+         DrawTextA(dc, "&Open...", 8, &r, DT_SINGLELINE | DT_VCENTER);
+       }},
+      {"DrawText white on dark blue",
+       [&] {
+         HBRUSH brush = CreateSolidBrush(RGB(49, 106, 197));
+         FillRect(dc, &rect, brush);
+         DeleteObject(brush);
+         SetTextColor(dc, RGB(255, 255, 255));
+         SetBkMode(dc, TRANSPARENT);
+         RECT r = rect;
+         DrawTextA(dc, "&Open...", 8, &r, DT_SINGLELINE | DT_VCENTER);
+       }},
+      {"DrawText black on white",
+       [&] {
+         FillRect(dc, &rect, GetSysColorBrush(COLOR_WINDOW));
+         SetTextColor(dc, RGB(0, 0, 0));
+         SetBkMode(dc, TRANSPARENT);
+         RECT r = rect;
+         DrawTextA(dc, "&Open...", 8, &r, DT_SINGLELINE | DT_VCENTER);
+       }},
+      {"SolidFills::FramedFill item",
+       [&] {
+         SolidFills fills(*CDC::FromHandle(dc));
+         fills.FramedFill(rect, RGB(49, 106, 197), RGB(193, 210, 238));
+       }},
+      {"SolidFills::FramedFill item + DrawText",
+       [&] {
+         SolidFills fills(*CDC::FromHandle(dc));
+         fills.FramedFill(rect, RGB(49, 106, 197), RGB(193, 210, 238));
+         RECT r = rect;
+         DrawTextA(dc, "&Open...", 8, &r, DT_SINGLELINE | DT_VCENTER);
+       }},
+      {"ImageList_Draw transparent",
+       [&] {
+         ImageList_Draw(MenuPictures::s_sharedImages.m_hImageList, 0, dc, 4, 4, ILD_TRANSPARENT);
+       }},
+      {"MenuPictures::PaintPicture, kept patch",
+       [&] {
+         MenuPictures(menu.Settings(), MenuEnvironment::CurrentLook())
+             .PaintPicture(CDC::FromHandle(dc), 4, 4, &MenuPictures::s_sharedImages, 0,
+                           RGB(200, 200, 200), rect, true);
+       }},
+      {"BitBlt 16x15 from a kept memory DC",
+       [&] { BitBlt(dc, 4, 4, 16, 15, patchDC, 0, 0, SRCCOPY); }},
+      {"select patch, BitBlt, select back",
+       [&] {
+         HGDIOBJ old = SelectObject(patchDC2, patch);
+         BitBlt(dc, 4, 4, 16, 15, patchDC2, 0, 0, SRCCOPY);
+         SelectObject(patchDC2, old);
+       }},
+      {"select DIB section, BitBlt, select back",
+       [&] {
+         HGDIOBJ old = SelectObject(patchDC2, dib);
+         BitBlt(dc, 4, 4, 16, 15, patchDC2, 0, 0, SRCCOPY);
+         SelectObject(patchDC2, old);
+       }},
+      {"CreateCompatibleDC+DeleteDC",
+       [&] { DeleteDC(CreateCompatibleDC(dc)); }},
       {"ExtTextOut opaque, item",
        [&] { ExtTextOutA(dc, 0, 0, ETO_OPAQUE, &rect, nullptr, 0, nullptr); }},
       {"ExtTextOut opaque, 1 line",
@@ -184,6 +285,11 @@ void PrintPieces(HDC dc, const RECT& rect, TrellMenu& menu, MenuItemData* item) 
        [&] { MenuItemFacts::Read(menu.Settings(), *item, 0, true); }},
       {"CDC::FromHandle", [&] { CDC::FromHandle(dc); }},
       {"GetDeviceCaps RASTERCAPS", [&] { GetDeviceCaps(dc, RASTERCAPS); }},
+      {"GetDeviceCaps BITSPIXEL", [&] { GetDeviceCaps(dc, BITSPIXEL); }},
+      {"GetDeviceCaps PLANES", [&] { GetDeviceCaps(dc, PLANES); }},
+      {"GetDeviceCaps NUMCOLORS", [&] { GetDeviceCaps(dc, NUMCOLORS); }},
+      {"GetObjectType", [&] { GetObjectType(dc); }},
+      {"GetCurrentObject bitmap", [&] { GetCurrentObject(dc, OBJ_BITMAP); }},
       {"SelectObject brush twice",
        [&] { SelectObject(dc, SelectObject(dc, GetSysColorBrush(COLOR_MENU))); }},
       {"PatBlt, item", [&] { PatBlt(dc, 0, 0, rect.right, rect.bottom, PATCOPY); }},

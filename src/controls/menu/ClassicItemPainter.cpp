@@ -116,7 +116,7 @@ BOOL ClassicItemPainter::Paint(DRAWITEMSTRUCT* drawItem) const {
       } else {
         fills.Box(box, light, shadow, menuColor);  // raised
       }
-      DrawPicture(dc, facts, picture);
+      DrawPicture(dc, fills, facts, picture, menuColor, cell);
       break;
     case PictureCell::Checked:
       if (m_facts.recognisedOs) {
@@ -124,13 +124,13 @@ BOOL ClassicItemPainter::Paint(DRAWITEMSTRUCT* drawItem) const {
       } else {
         fills.Fill(cell, BlendToWhite(menuColor, 0.6));
       }
-      DrawPicture(dc, facts, picture);
+      DrawPicture(dc, fills, facts, picture, BlendToWhite(menuColor, 0.6), cell);
       break;
     case PictureCell::Plain:
       if (!menuGround) {
         fills.Box(box, menuColor, menuColor, menuColor);
       }
-      DrawPicture(dc, facts, picture);
+      DrawPicture(dc, fills, facts, picture, menuColor, cell);
       break;
   }
 
@@ -151,8 +151,11 @@ BOOL ClassicItemPainter::Paint(DRAWITEMSTRUCT* drawItem) const {
   return TRUE;
 }
 
-void ClassicItemPainter::DrawPicture(CDC* dc, const MenuItemFacts& facts, POINT at) {
+void ClassicItemPainter::DrawPicture(CDC* dc, SolidFills& fills, const MenuItemFacts& facts,
+                                     POINT at, COLORREF background, const RECT& filled) const {
   if (facts.ListUsable()) {
-    facts.list->Draw(dc, facts.index, at, ILD_TRANSPARENT);
+    MenuPictures(m_settings, m_facts)
+        .PaintPicture(dc, at.x, at.y, facts.list, facts.index, background, filled,
+                      !fills.FewColors());
   }
 }

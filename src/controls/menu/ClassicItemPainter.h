@@ -6,6 +6,7 @@
 #include "controls/menu/MenuSettings.h"
 
 class CDC;
+class SolidFills;
 struct MenuItemFacts;
 
 // Paints one owner-drawn item of a TrellMenu (given its settings) in the classic look, straight on
@@ -24,8 +25,10 @@ class ClassicItemPainter {
   BOOL Paint(DRAWITEMSTRUCT* drawItem) const;
 
  private:
-  // The item's picture at (its list may be missing: nothing is drawn then).
-  static void DrawPicture(CDC* dc, const MenuItemFacts& facts, POINT at);
+  // The item's picture at at, over filled, an area of dc already filled with
+  // background (its list may be missing: nothing is drawn then).
+  void DrawPicture(CDC* dc, SolidFills& fills, const MenuItemFacts& facts, POINT at,
+                   COLORREF background, const RECT& filled) const;
 
   MenuSettings m_settings;
   MenuLookFacts m_facts;

@@ -25,6 +25,8 @@ RECT MakeRect(LONG left, LONG top, LONG right, LONG bottom) {
 
 POINT Moved(POINT p, LONG dx, LONG dy) { return POINT{p.x + dx, p.y + dy}; }
 
+RECT Inset(const RECT& r) { return RECT{r.left + 1, r.top + 1, r.right - 1, r.bottom - 1}; }
+
 // Half of the room left beside size in extent, truncated, never negative:
 // the offset that centres size.
 LONG CentreOffset(LONG extent, LONG size) {
@@ -171,23 +173,31 @@ BOOL FlatItemPainter::Paint(DRAWITEMSTRUCT* drawItem) const {
               .PaintLiftedPicture(dc, picture.x, picture.y, facts.list, facts.index,
                                   facts.shadowIndex, selectionColor, cell);
         } else {
-          facts.list->Draw(dc, facts.index, picture, ILD_TRANSPARENT);
+          MenuPictures(m_settings, m_facts)
+              .PaintPicture(dc, picture.x, picture.y, facts.list, facts.index, selectionColor,
+                            facts.checked ? Inset(cell) : cell, !fills.FewColors());
         }
       }
       break;
-    case PictureCell::Checked:
-      fills.FramedFill(cell, highlightColor, BlendToWhite(highlightColor, 0.85));
+    case PictureCell::Checked: {
+      const COLORREF checkedCellColor = BlendToWhite(highlightColor, 0.85);
+      fills.FramedFill(cell, highlightColor, checkedCellColor);
       if (facts.ListUsable()) {
-        facts.list->Draw(dc, facts.index, Moved(picture, -1, -1), ILD_TRANSPARENT);
+        MenuPictures(m_settings, m_facts)
+            .PaintPicture(dc, picture.x - 1, picture.y - 1, facts.list, facts.index,
+                          checkedCellColor, Inset(cell), !fills.FewColors());
       }
       break;
+    }
     case PictureCell::Plain:
       if (facts.selected || !cellOnGround) {
         fillGutter(cell);
       }
       if (facts.ListUsable()) {
-        facts.list->Draw(dc, facts.hasVariants ? facts.fadedIndex : facts.index, picture,
-                         ILD_TRANSPARENT);
+        MenuPictures(m_settings, m_facts)
+            .PaintPicture(dc, picture.x, picture.y, facts.list,
+                          facts.hasVariants ? facts.fadedIndex : facts.index, gutterColor, cell,
+                          !fills.FewColors());
       }
       break;
   }

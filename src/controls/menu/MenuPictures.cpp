@@ -250,6 +250,34 @@ void MenuPictures::PaintDisabledPicture(CDC* dc, int x, int y, CImageList* list,
   PicturePatches().Draw(dc, x, y, key, paint);
 }
 
+void MenuPictures::PaintPicture(CDC* dc, int x, int y, CImageList* list, int index,
+                                COLORREF background, const RECT& filled,
+                                bool exactBackground) const {
+  if (list == nullptr) {
+    return;
+  }
+  int width = 0;
+  int height = 0;
+  const bool cached = exactBackground && list->m_hImageList == s_sharedImages.m_hImageList &&
+                      ImageList_GetIconSize(list->m_hImageList, &width, &height) &&
+                      x >= filled.left && y >= filled.top && x + width <= filled.right &&
+                      y + height <= filled.bottom;
+  if (!cached) {
+    list->Draw(dc, index, POINT{x, y}, ILD_TRANSPARENT);
+    return;
+  }
+  PicturePatchCache::Key key;
+  key.kind = PicturePatchCache::Kind::Plain;
+  key.list = list->m_hImageList;
+  key.index = index;
+  key.width = width;
+  key.height = height;
+  key.background = background;
+  PicturePatches().Draw(dc, x, y, key, [&](CDC* target, int left, int top) {
+    list->Draw(target, index, POINT{left, top}, ILD_TRANSPARENT);
+  });
+}
+
 void MenuPictures::PaintLiftedPicture(CDC* dc, int x, int y, CImageList* list, int index,
                                       int shadowIndex, COLORREF background,
                                       const RECT& filled) const {

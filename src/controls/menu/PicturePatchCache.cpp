@@ -23,7 +23,7 @@ void PicturePatchCache::CheckColours() {
 }
 
 SIZE PicturePatchCache::PatchSize(const Key& key) {
-  const int margin = key.kind == Kind::Lifted ? 2 : 1;
+  const int margin = key.kind == Kind::Lifted ? 2 : key.kind == Kind::Greyed ? 1 : 0;
   return SIZE{key.width + margin, key.height + margin};
 }
 

@@ -20,9 +20,27 @@ SolidFills::~SolidFills() {
 
 bool SolidFills::FewColors() {
   if (m_fewColors < 0) {
-    m_fewColors = GetDeviceCaps(m_dc, BITSPIXEL) * GetDeviceCaps(m_dc, PLANES) <= 8 ? 1 : 0;
+    m_fewColors = ColorBits(m_dc) <= 8 ? 1 : 0;
   }
   return m_fewColors != 0;
+}
+
+int SolidFills::ColorBits(HDC dc) {
+  switch (GetObjectType(dc)) {
+    case OBJ_MEMDC: {
+      // The bitmap drawn on: asked directly, which on some systems is much
+      // faster than asking the device.
+      BITMAP bitmap{};
+      if (GetObjectA(GetCurrentObject(dc, OBJ_BITMAP), sizeof(bitmap), &bitmap) == 0) {
+        return 0;
+      }
+      return bitmap.bmBitsPixel * bitmap.bmPlanes;
+    }
+    case OBJ_DC:
+      return GetDeviceCaps(dc, BITSPIXEL) * GetDeviceCaps(dc, PLANES);
+    default:
+      return 0;  // a metafile, or not a DC: drawn with the named calls
+  }
 }
 
 HBRUSH SolidFills::Brush(COLORREF color) {

@@ -15,7 +15,8 @@ class CDC;
 // colour over it, rather than a fill and four text-background fills. With
 // 256 colours or fewer (palette, 16-colour and monochrome devices) a brush
 // of a colour the device lacks is dithered while a text background takes the
-// nearest colour, so frames are drawn there exactly as Draw3dRect draws them.
+// nearest colour, so frames are drawn there exactly as Draw3dRect draws them;
+// so they are on a metafile, which records calls rather than pixels.
 //
 // The brushes it makes live as long as the object, which lives for one
 // drawing call; the DC's selections are left as they were.
@@ -25,6 +26,11 @@ class SolidFills {
   ~SolidFills();
   SolidFills(const SolidFills&) = delete;
   SolidFills& operator=(const SolidFills&) = delete;
+
+  // Whether the DC has 256 colours or fewer (or is a metafile): a brush fill
+  // there need not paint the colour a frame or a text background of the same
+  // colour paints.
+  bool FewColors();
 
   // FillRect of rect with a solid brush of color.
   void Fill(const RECT& rect, COLORREF color);
@@ -40,7 +46,9 @@ class SolidFills {
 
  private:
   HBRUSH Brush(COLORREF color);
-  bool FewColors();
+  // Bits per pixel of what dc draws on; 0 where that is not a screen, a
+  // printer or a bitmap.
+  static int ColorBits(HDC dc);
   // Fill of filled with inner, then Draw3dRect(box, topLeft, bottomRight).
   void Framed(const RECT& box, COLORREF topLeft, COLORREF bottomRight, const RECT& filled,
               COLORREF inner);
