@@ -6,6 +6,7 @@
 #include <windows.h>
 
 #include <cstdio>
+#include <cwchar>
 #include <functional>
 #include <memory>
 #include <string>
@@ -134,11 +135,9 @@ void PrintPieces(HDC dc, const RECT& rect, TrellMenu& menu, MenuItemData* item) 
   const RECT bar{rect.left, rect.top, rect.right, rect.top + 1};
   const HFONT font = CreateFontA(-11, 0, 0, 0, FW_NORMAL, 0, 0, 0, DEFAULT_CHARSET, 0, 0, 0, 0,
                                  "Tahoma");
+  // A 16 x 15 patch as a bitmap compatible with dc and as a 32-bit DIB.
   HDC patchDC = CreateCompatibleDC(dc);
-  HDC patchDC2 = CreateCompatibleDC(dc);
   HBITMAP patch = CreateCompatibleBitmap(dc, 16, 15);
-  HBITMAP patch1 = CreateCompatibleBitmap(dc, 16, 15);
-  SelectObject(patchDC, patch1);
   BITMAPINFO info{};
   info.bmiHeader.biSize = sizeof(info.bmiHeader);
   info.bmiHeader.biWidth = 16;
@@ -171,59 +170,10 @@ void PrintPieces(HDC dc, const RECT& rect, TrellMenu& menu, MenuItemData* item) 
          FillRect(dc, &rect, brush);
          DeleteObject(brush);
        }},
-      {"FillRect, system brush, item, then DrawText",
-       [&] {
-         FillRect(dc, &rect, GetSysColorBrush(COLOR_MENU));
-         RECT r = rect;
-         DrawTextA(dc, "&Open...", 8, &r, DT_SINGLELINE | DT_VCENTER);
-       }},
-      {"FillRect, blended colour, item, then DrawText",
-       [&] {
-         HBRUSH brush = CreateSolidBrush(RGB(193, 210, 238));
-         FillRect(dc, &rect, brush);
-         DeleteObject(brush);
-         RECT r = rect;
-         DrawTextA(dc, "&Open...", 8, &r, DT_SINGLELINE | DT_VCENTER);
-       }},
-      {"DrawText black on light blue",
-       [&] {
-         HBRUSH brush = CreateSolidBrush(RGB(193, 210, 238));
-         FillRect(dc, &rect, brush);
-         DeleteObject(brush);
-         SetTextColor(dc, RGB(0, 0, 0));
-         SetBkMode(dc, TRANSPARENT);
-         RECT r = rect;
-         DrawTextA(dc, "&Open...", 8, &r, DT_SINGLELINE | DT_VCENTER);
-       }},
-      {"DrawText white on dark blue",
-       [&] {
-         HBRUSH brush = CreateSolidBrush(RGB(49, 106, 197));
-         FillRect(dc, &rect, brush);
-         DeleteObject(brush);
-         SetTextColor(dc, RGB(255, 255, 255));
-         SetBkMode(dc, TRANSPARENT);
-         RECT r = rect;
-         DrawTextA(dc, "&Open...", 8, &r, DT_SINGLELINE | DT_VCENTER);
-       }},
-      {"DrawText black on white",
-       [&] {
-         FillRect(dc, &rect, GetSysColorBrush(COLOR_WINDOW));
-         SetTextColor(dc, RGB(0, 0, 0));
-         SetBkMode(dc, TRANSPARENT);
-         RECT r = rect;
-         DrawTextA(dc, "&Open...", 8, &r, DT_SINGLELINE | DT_VCENTER);
-       }},
       {"SolidFills::FramedFill item",
        [&] {
          SolidFills fills(*CDC::FromHandle(dc));
          fills.FramedFill(rect, RGB(49, 106, 197), RGB(193, 210, 238));
-       }},
-      {"SolidFills::FramedFill item + DrawText",
-       [&] {
-         SolidFills fills(*CDC::FromHandle(dc));
-         fills.FramedFill(rect, RGB(49, 106, 197), RGB(193, 210, 238));
-         RECT r = rect;
-         DrawTextA(dc, "&Open...", 8, &r, DT_SINGLELINE | DT_VCENTER);
        }},
       {"ImageList_Draw transparent",
        [&] {
@@ -235,19 +185,17 @@ void PrintPieces(HDC dc, const RECT& rect, TrellMenu& menu, MenuItemData* item) 
              .PaintPicture(CDC::FromHandle(dc), 4, 4, &MenuPictures::s_sharedImages, 0,
                            RGB(200, 200, 200), rect, true);
        }},
-      {"BitBlt 16x15 from a kept memory DC",
-       [&] { BitBlt(dc, 4, 4, 16, 15, patchDC, 0, 0, SRCCOPY); }},
-      {"select patch, BitBlt, select back",
+      {"select a compatible bitmap, BitBlt",
        [&] {
-         HGDIOBJ old = SelectObject(patchDC2, patch);
-         BitBlt(dc, 4, 4, 16, 15, patchDC2, 0, 0, SRCCOPY);
-         SelectObject(patchDC2, old);
+         HGDIOBJ old = SelectObject(patchDC, patch);
+         BitBlt(dc, 4, 4, 16, 15, patchDC, 0, 0, SRCCOPY);
+         SelectObject(patchDC, old);
        }},
-      {"select DIB section, BitBlt, select back",
+      {"select a DIB section, BitBlt",
        [&] {
-         HGDIOBJ old = SelectObject(patchDC2, dib);
-         BitBlt(dc, 4, 4, 16, 15, patchDC2, 0, 0, SRCCOPY);
-         SelectObject(patchDC2, old);
+         HGDIOBJ old = SelectObject(patchDC, dib);
+         BitBlt(dc, 4, 4, 16, 15, patchDC, 0, 0, SRCCOPY);
+         SelectObject(patchDC, old);
        }},
       {"CreateCompatibleDC+DeleteDC",
        [&] { DeleteDC(CreateCompatibleDC(dc)); }},
@@ -286,10 +234,6 @@ void PrintPieces(HDC dc, const RECT& rect, TrellMenu& menu, MenuItemData* item) 
       {"CDC::FromHandle", [&] { CDC::FromHandle(dc); }},
       {"GetDeviceCaps RASTERCAPS", [&] { GetDeviceCaps(dc, RASTERCAPS); }},
       {"GetDeviceCaps BITSPIXEL", [&] { GetDeviceCaps(dc, BITSPIXEL); }},
-      {"GetDeviceCaps PLANES", [&] { GetDeviceCaps(dc, PLANES); }},
-      {"GetDeviceCaps NUMCOLORS", [&] { GetDeviceCaps(dc, NUMCOLORS); }},
-      {"GetObjectType", [&] { GetObjectType(dc); }},
-      {"GetCurrentObject bitmap", [&] { GetCurrentObject(dc, OBJ_BITMAP); }},
       {"SelectObject brush twice",
        [&] { SelectObject(dc, SelectObject(dc, GetSysColorBrush(COLOR_MENU))); }},
       {"PatBlt, item", [&] { PatBlt(dc, 0, 0, rect.right, rect.bottom, PATCOPY); }},
@@ -317,11 +261,15 @@ void PrintPieces(HDC dc, const RECT& rect, TrellMenu& menu, MenuItemData* item) 
          GetTextExtentPoint32W(dc, L"Properties\tAlt+Enter", 21, &size);
        }},
   };
-  std::printf("Pieces, microseconds per call\n");
+  std::printf("Pieces, microseconds per call (best of %d batches of %d)\n", kBatches,
+              kCallsPerBatch);
   for (const auto& piece : pieces) {
     const std::vector<double> t = MicrosecondsPerCall({piece.call});
-    std::printf("  %-34s %8.2f\n", piece.name, t[0]);
+    std::printf("  %-40s %8.2f\n", piece.name, t[0]);
   }
+  DeleteDC(patchDC);
+  DeleteObject(patch);
+  DeleteObject(dib);
   DeleteObject(font);
 }
 
@@ -414,10 +362,18 @@ int main(int argc, char** argv) {
       " DSS_DISABLED, embossed text, DrawFrameControl, DrawEdge)\n",
       current.flatDrawing ? "flat" : "classic");
 
+  // The bare call that answers a measurement: GetTextExtentPoint32 on a
+  // memory DC that already holds the menu font.
+  HDC bare = CreateCompatibleDC(nullptr);
+  NONCLIENTMETRICSA metrics{};
+  metrics.cbSize = sizeof(metrics);
+  SystemParametersInfoA(SPI_GETNONCLIENTMETRICS, sizeof(metrics), &metrics, 0);
+  HFONT menuFont = CreateFontIndirectA(&metrics.lfMenuFont);
+  HGDIOBJ bareFont = SelectObject(bare, menuFont);
+
   std::printf("\nTrellMenu item measuring, microseconds per call\n");
-  std::printf("%-22s %10s %10s %10s %10s %8s %8s\n", "item", "flat", "classic", "MeasureItem",
-              "platform", "flat/pf", "clas/pf");
-  // The platform measures a text with a screen DC and the menu font.
+  std::printf("%-11s %8s %8s %11s %8s %8s %8s %8s %9s %9s\n", "item", "flat", "classic",
+              "MeasureItem", "platform", "bare", "flat/pf", "clas/pf", "flat/bare", "clas/bare");
   const struct {
     const char* name;
     MenuItemData* item;
@@ -426,16 +382,28 @@ int main(int argc, char** argv) {
     MEASUREITEMSTRUCT s{};
     s.CtlType = ODT_MENU;
     s.itemData = reinterpret_cast<ULONG_PTR>(m.item);
+    const wchar_t* text = m.item->text != nullptr ? m.item->text : L"";
+    const int length = static_cast<int>(wcslen(text));
     const std::vector<double> t = MicrosecondsPerCall({
         [&] { MenuItemMeasurer(menu.Settings(), flat).Measure(&s); },
         [&] { MenuItemMeasurer(menu.Settings(), classic).Measure(&s); },
         [&] { menu.MeasureItem(&s); },
         [&] { platform.Measure(); },
+        [&] {
+          SIZE size{};
+          GetTextExtentPoint32W(bare, text, length, &size);
+        },
     });
-    std::printf("%-22s %10.2f %10.2f %10.2f %10.2f %7.2fx %7.2fx\n", m.name, t[0], t[1], t[2], t[3],
-                t[0] / t[3], t[1] / t[3]);
+    std::printf("%-11s %8.2f %8.2f %11.2f %8.2f %8.2f %7.2fx %7.2fx %8.2fx %8.2fx\n", m.name,
+                t[0], t[1], t[2], t[3], t[4], t[0] / t[3], t[1] / t[3], t[0] / t[4], t[1] / t[4]);
   }
-  std::printf("(platform: GetDC, the menu font, GetTextExtentPoint32, ReleaseDC)\n");
+  std::printf(
+      "(platform: GetDC, the menu font, GetTextExtentPoint32, ReleaseDC; bare:\n"
+      " GetTextExtentPoint32 alone, on a memory DC that already holds the menu font;\n"
+      " a separator measures no text)\n");
+  SelectObject(bare, bareFont);
+  DeleteObject(menuFont);
+  DeleteDC(bare);
 
   std::printf("\nAligning the accelerator column while loading, milliseconds\n");
   for (int characters : {30, 3000, 12000}) {

@@ -55,12 +55,19 @@ void MenuItemMeasurer::Measure(MEASUREITEMSTRUCT* measureItem) const {
     return;
   }
 
-  MenuScreenDC screen;
   UINT textWidth = 0;
-  if (screen.GetSafeHdc() != nullptr) {
-    // Systems before Windows 95 measure with the DC's own font.
-    SelectionGuard keepFont(screen.m_hDC, m_facts.recognisedOs ? MenuMetrics::Font() : nullptr);
-    textWidth = TextWidth(screen.m_hDC, item->text);
+  // In the menu font, on the DC kept for measuring; systems before Windows 95
+  // measure with the screen DC's own font, as does any system where no DC
+  // could be kept.
+  HDC kept = m_facts.recognisedOs ? MenuMetrics::MeasuringDC() : nullptr;
+  if (kept != nullptr) {
+    textWidth = TextWidth(kept, item->text);
+  } else {
+    MenuScreenDC screen;
+    if (screen.GetSafeHdc() != nullptr) {
+      SelectionGuard keepFont(screen.m_hDC, m_facts.recognisedOs ? MenuMetrics::Font() : nullptr);
+      textWidth = TextWidth(screen.m_hDC, item->text);
+    }
   }
 
   const int column =
