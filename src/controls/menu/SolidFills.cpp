@@ -103,8 +103,10 @@ void SolidFills::Framed(const RECT& box, COLORREF topLeft, COLORREF bottomRight,
   if (m_dc == nullptr) {
     return;
   }
-  if (!HasArea(box) || FewColors()) {
-    // The fill and the frame as they are named (an empty box has no frame).
+  const bool invertedFill = filled.right < filled.left || filled.bottom < filled.top;
+  if (!HasArea(box) || invertedFill || FewColors()) {
+    // The fill and the frame as they are named: an empty box has no frame,
+    // and what a fill of an inverted rectangle paints is the platform's.
     Fill(filled, inner);
     m_cdc.Draw3dRect(&box, topLeft, bottomRight);
     return;
@@ -116,9 +118,8 @@ void SolidFills::Framed(const RECT& box, COLORREF topLeft, COLORREF bottomRight,
   if (topLeft != bottomRight) {
     Fill(RECT{box.left, box.top, box.right - 1, box.bottom - 1}, topLeft);
   }
-  // Then what lies inside the frame. The frame covers every other pixel
-  // that the fill would have reached (a fill of a box too small to have an
-  // inside stays within the box and is painted over).
+  // Then what lies inside the frame; the frame covers every other pixel the
+  // fill would have reached.
   const RECT inside = Inset(box);
   if (HasArea(inside) && (inner != topLeft || inner != bottomRight)) {
     Fill(inside, inner);
