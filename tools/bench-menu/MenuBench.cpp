@@ -15,6 +15,7 @@
 #include "PlatformMenuDrawing.h"
 #include "controls/menu/ClassicItemPainter.h"
 #include "controls/menu/FlatItemPainter.h"
+#include "controls/menu/MenuDrawing.h"
 #include "controls/menu/MenuItemData.h"
 #include "controls/menu/MenuItemFacts.h"
 #include "controls/menu/MenuItemMeasurer.h"
@@ -133,8 +134,8 @@ double AlignMilliseconds(int characters) {
 // what a kind of item costs can be told apart (bench_menu.exe --pieces).
 void PrintPieces(HDC dc, const RECT& rect, TrellMenu& menu, MenuItemData* item) {
   const RECT bar{rect.left, rect.top, rect.right, rect.top + 1};
-  const HFONT font = CreateFontA(-11, 0, 0, 0, FW_NORMAL, 0, 0, 0, DEFAULT_CHARSET, 0, 0, 0, 0,
-                                 "Tahoma");
+  const HFONT font =
+      CreateFontA(-11, 0, 0, 0, FW_NORMAL, 0, 0, 0, DEFAULT_CHARSET, 0, 0, 0, 0, "Tahoma");
   // A 16 x 15 patch as a bitmap compatible with dc and as a 32-bit DIB.
   HDC patchDC = CreateCompatibleDC(dc);
   HBITMAP patch = CreateCompatibleBitmap(dc, 16, 15);
@@ -151,8 +152,7 @@ void PrintPieces(HDC dc, const RECT& rect, TrellMenu& menu, MenuItemData* item) 
     std::function<void()> call;
   } pieces[] = {
       {"GetSysColor", [] { GetSysColor(COLOR_HIGHLIGHT); }},
-      {"CreateSolidBrush+DeleteObject",
-       [] { DeleteObject(CreateSolidBrush(RGB(1, 2, 3))); }},
+      {"CreateSolidBrush+DeleteObject", [] { DeleteObject(CreateSolidBrush(RGB(1, 2, 3))); }},
       {"CreatePen+select+DeleteObject",
        [&] {
          HPEN pen = CreatePen(PS_SOLID, 0, RGB(1, 2, 3));
@@ -160,10 +160,8 @@ void PrintPieces(HDC dc, const RECT& rect, TrellMenu& menu, MenuItemData* item) 
          SelectObject(dc, old);
          DeleteObject(pen);
        }},
-      {"FillRect, system brush, item",
-       [&] { FillRect(dc, &rect, GetSysColorBrush(COLOR_MENU)); }},
-      {"FillRect, system brush, 1 line",
-       [&] { FillRect(dc, &bar, GetSysColorBrush(COLOR_MENU)); }},
+      {"FillRect, system brush, item", [&] { FillRect(dc, &rect, GetSysColorBrush(COLOR_MENU)); }},
+      {"FillRect, system brush, 1 line", [&] { FillRect(dc, &bar, GetSysColorBrush(COLOR_MENU)); }},
       {"FillRect, blended colour, item",
        [&] {
          HBRUSH brush = CreateSolidBrush(RGB(193, 210, 238));
@@ -197,8 +195,7 @@ void PrintPieces(HDC dc, const RECT& rect, TrellMenu& menu, MenuItemData* item) 
          BitBlt(dc, 4, 4, 16, 15, patchDC, 0, 0, SRCCOPY);
          SelectObject(patchDC, old);
        }},
-      {"CreateCompatibleDC+DeleteDC",
-       [&] { DeleteDC(CreateCompatibleDC(dc)); }},
+      {"CreateCompatibleDC+DeleteDC", [&] { DeleteDC(CreateCompatibleDC(dc)); }},
       {"ExtTextOut opaque, item",
        [&] { ExtTextOutA(dc, 0, 0, ETO_OPAQUE, &rect, nullptr, 0, nullptr); }},
       {"ExtTextOut opaque, 1 line",
@@ -222,6 +219,28 @@ void PrintPieces(HDC dc, const RECT& rect, TrellMenu& menu, MenuItemData* item) 
          DrawTextA(dc, "&Open...", 8, &r, DT_SINGLELINE | DT_VCENTER);
          SelectObject(dc, old);
        }},
+      {"DrawFrameControl menu check",
+       [&] {
+         RECT mark{3, 3, 19, 19};
+         DrawFrameControl(dc, &mark, DFC_MENU, DFCS_MENUCHECK);
+       }},
+      {"PaintClassicCheckCell",
+       [&] {
+         menu_drawing::PaintClassicCheckCell(CDC::FromHandle(dc), RECT{1, 3, 17, 18}, false, false,
+                                             MenuEnvironment::LookFor(OsWin2000, false));
+       }},
+      {"PaintFlatCheckCell",
+       [&] {
+         menu_drawing::PaintFlatCheckCell(CDC::FromHandle(dc), RECT{3, 3, 19, 19}, false,
+                                          RGB(49, 106, 197));
+       }},
+      {"PaintCheckTick",
+       [&] { menu_drawing::PaintCheckTick(CDC::FromHandle(dc), 4, 4, RGB(0, 0, 0)); }},
+      {"DrawEdge sunken outer, check cell",
+       [&] {
+         RECT cell{1, 3, 17, 18};
+         DrawEdge(dc, &cell, BDR_SUNKENOUTER, BF_RECT);
+       }},
       {"GetMenuItemInfoA checkmarks",
        [&] {
          DRAWITEMSTRUCT d{};
@@ -229,8 +248,7 @@ void PrintPieces(HDC dc, const RECT& rect, TrellMenu& menu, MenuItemData* item) 
          d.itemID = 300;
          MenuItemFacts::HasOwnCheckBitmap(d);
        }},
-      {"MenuItemFacts::Read",
-       [&] { MenuItemFacts::Read(menu.Settings(), *item, 0, true); }},
+      {"MenuItemFacts::Read", [&] { MenuItemFacts::Read(menu.Settings(), *item, 0, true); }},
       {"CDC::FromHandle", [&] { CDC::FromHandle(dc); }},
       {"GetDeviceCaps RASTERCAPS", [&] { GetDeviceCaps(dc, RASTERCAPS); }},
       {"GetDeviceCaps BITSPIXEL", [&] { GetDeviceCaps(dc, BITSPIXEL); }},
@@ -394,8 +412,8 @@ int main(int argc, char** argv) {
           GetTextExtentPoint32W(bare, text, length, &size);
         },
     });
-    std::printf("%-11s %8.2f %8.2f %11.2f %8.2f %8.2f %7.2fx %7.2fx %8.2fx %8.2fx\n", m.name,
-                t[0], t[1], t[2], t[3], t[4], t[0] / t[3], t[1] / t[3], t[0] / t[4], t[1] / t[4]);
+    std::printf("%-11s %8.2f %8.2f %11.2f %8.2f %8.2f %7.2fx %7.2fx %8.2fx %8.2fx\n", m.name, t[0],
+                t[1], t[2], t[3], t[4], t[0] / t[3], t[1] / t[3], t[0] / t[4], t[1] / t[4]);
   }
   std::printf(
       "(platform: GetDC, the menu font, GetTextExtentPoint32, ReleaseDC; bare:\n"

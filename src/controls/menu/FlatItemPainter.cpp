@@ -139,8 +139,7 @@ BOOL FlatItemPainter::Paint(DRAWITEMSTRUCT* drawItem) const {
       const LONG x = itemRect.left + CentreOffset(gutterWidth, 16);
       const LONG y = itemRect.top + CentreOffset(itemHeight, 16);
       menu_drawing::PaintFlatCheckCell(dc, MakeRect(x, y, x + 16, y + 16),
-                                       MenuItemFacts::HasOwnCheckBitmap(*drawItem),
-                                       highlightColor);
+                                       MenuItemFacts::HasOwnCheckBitmap(*drawItem), highlightColor);
       break;
     }
     case PictureCell::CheckImage:

@@ -16,9 +16,10 @@ class CDC;
 // item, so that drawing it again is one block transfer instead of turning the
 // picture back into a bitmap and embossing it (a greyed picture) or drawing it
 // twice through its mask (a lifted picture: a hovered picture over its
-// shadow; a plain picture, drawn through its mask once). A patch is known by its kind, its picture (list and index, and the
-// shadow's index), its size, the greying style and the background it was
-// composed on; the system colours it was made with hold for the whole cache,
+// shadow; a plain picture, drawn through its mask once). A patch is known by
+// its kind, its picture (list and index, and the shadow's index), its size,
+// the greying style and the background it was composed on; the system
+// colours it was made with hold for the whole cache,
 // which empties itself when they change. It holds at most kCapacity patches,
 // dropping the oldest first.
 class PicturePatchCache {
@@ -49,8 +50,9 @@ class PicturePatchCache {
   // Puts the patch of key at (x, y) on dc: width + 1 by height + 1 pixels for
   // a greyed picture (the embossing reaches one pixel right and down), width +
   // 2 by height + 2 for a lifted one (the picture one pixel up and left, its
-  // shadow one pixel down and right), width by height for a plain one. Made with paint when it is not cached;
-  // when no patch can be made, paint draws straight onto dc.
+  // shadow one pixel down and right), width by height for a plain one. Made
+  // with paint when it is not cached; when no patch can be made, paint draws
+  // straight onto dc.
   void Draw(CDC* dc, int x, int y, const Key& key, const Painter& paint);
   static SIZE PatchSize(const Key& key);
   // Forgets every patch (a shared picture was replaced or added).

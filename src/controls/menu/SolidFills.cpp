@@ -98,8 +98,8 @@ void SolidFills::Box(const RECT& box, COLORREF topLeft, COLORREF bottomRight, CO
   Framed(box, topLeft, bottomRight, Inset(box), inner);
 }
 
-void SolidFills::Framed(const RECT& box, COLORREF topLeft, COLORREF bottomRight,
-                        const RECT& filled, COLORREF inner) {
+void SolidFills::Framed(const RECT& box, COLORREF topLeft, COLORREF bottomRight, const RECT& filled,
+                        COLORREF inner) {
   if (m_dc == nullptr) {
     return;
   }

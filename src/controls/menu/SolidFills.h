@@ -56,7 +56,9 @@ class SolidFills {
   static constexpr int kBrushes = 4;
   CDC& m_cdc;
   HDC m_dc;
-  int m_fewColors = -1;  // 256 colours or fewer (frames as Draw3dRect draws them); -1: not asked yet
+  // 1 with 256 colours or fewer (frames drawn as Draw3dRect draws them), 0
+  // with more, -1 until asked.
+  int m_fewColors = -1;
   int m_made = 0;
   COLORREF m_colors[kBrushes] = {};
   HBRUSH m_brushes[kBrushes] = {};

@@ -103,9 +103,8 @@ TEST(SolidFills, PaintWhatTheFillsAndFramesTheyStandForPaint) {
           each.fast(fills);
         }
         each.named(named.dc());
-        EXPECT_TRUE(fast.SameAs(named)) << each.name << ", " << bits << " bits, box "
-                                        << box.left << "," << box.top << "," << box.right << ","
-                                        << box.bottom;
+        EXPECT_TRUE(fast.SameAs(named)) << each.name << ", " << bits << " bits, box " << box.left
+                                        << "," << box.top << "," << box.right << "," << box.bottom;
       }
     }
   }
