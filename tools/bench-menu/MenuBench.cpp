@@ -97,6 +97,7 @@ struct Kind {
   MenuItemData* item;
   UINT id;
   UINT state;
+  const char* const* texts;  // label and accelerator, for the platform
   // The platform drawing the same kind of item with its own calls.
   std::function<void(HDC, const RECT&)> platform;
 };
@@ -136,6 +137,7 @@ void PrintPieces(HDC dc, const RECT& rect, TrellMenu& menu, MenuItemData* item) 
   const RECT bar{rect.left, rect.top, rect.right, rect.top + 1};
   const HFONT font =
       CreateFontA(-11, 0, 0, 0, FW_NORMAL, 0, 0, 0, DEFAULT_CHARSET, 0, 0, 0, 0, "Tahoma");
+  HDC screenDC = GetDC(nullptr);
   // A 16 x 15 patch as a bitmap compatible with dc and as a 32-bit DIB.
   HDC patchDC = CreateCompatibleDC(dc);
   HBITMAP patch = CreateCompatibleBitmap(dc, 16, 15);
@@ -252,6 +254,10 @@ void PrintPieces(HDC dc, const RECT& rect, TrellMenu& menu, MenuItemData* item) 
       {"CDC::FromHandle", [&] { CDC::FromHandle(dc); }},
       {"GetDeviceCaps RASTERCAPS", [&] { GetDeviceCaps(dc, RASTERCAPS); }},
       {"GetDeviceCaps BITSPIXEL", [&] { GetDeviceCaps(dc, BITSPIXEL); }},
+      {"GetDeviceCaps BITSPIXEL, screen DC", [&] { GetDeviceCaps(screenDC, BITSPIXEL); }},
+      {"GetObjectType, screen DC", [&] { GetObjectType(screenDC); }},
+      {"GetDeviceCaps TECHNOLOGY, screen DC", [&] { GetDeviceCaps(screenDC, TECHNOLOGY); }},
+      {"WindowFromDC, screen DC", [&] { WindowFromDC(screenDC); }},
       {"SelectObject brush twice",
        [&] { SelectObject(dc, SelectObject(dc, GetSysColorBrush(COLOR_MENU))); }},
       {"PatBlt, item", [&] { PatBlt(dc, 0, 0, rect.right, rect.bottom, PATCOPY); }},
@@ -285,6 +291,7 @@ void PrintPieces(HDC dc, const RECT& rect, TrellMenu& menu, MenuItemData* item) 
     const std::vector<double> t = MicrosecondsPerCall({piece.call});
     std::printf("  %-40s %8.2f\n", piece.name, t[0]);
   }
+  ReleaseDC(nullptr, screenDC);
   DeleteDC(patchDC);
   DeleteObject(patch);
   DeleteObject(dib);
@@ -325,25 +332,28 @@ int main(int argc, char** argv) {
     PrintPieces(dc, rect, menu, record(1));
     return 0;
   }
-  const PlatformMenuDrawing platform(picture->m_hImageList);
-  using std::placeholders::_1;
-  using std::placeholders::_2;
+  PlatformMenuDrawing platform(picture->m_hImageList, "", "");
+  // The texts of the two records, which the platform draws and measures too.
+  const char* const properties[2] = {"Properties", "Alt+Enter"};
+  const char* const open[2] = {"&Open...", "Ctrl+O"};
+  const char* const none[2] = {"", ""};
+  const PlatformMenuDrawing& p = platform;
   const Kind kinds[] = {
-      {"plain", record(0), 300, 0,
-       std::bind(&PlatformMenuDrawing::Plain, &platform, _1, _2, false)},
-      {"plain, selected", record(0), 300, ODS_SELECTED,
-       std::bind(&PlatformMenuDrawing::Plain, &platform, _1, _2, true)},
-      {"picture", record(1), 301, 0,
-       std::bind(&PlatformMenuDrawing::Picture, &platform, _1, _2, false)},
-      {"picture, selected", record(1), 301, ODS_SELECTED,
-       std::bind(&PlatformMenuDrawing::Picture, &platform, _1, _2, true)},
-      {"checked, no picture", record(0), 300, ODS_CHECKED,
-       std::bind(&PlatformMenuDrawing::Checked, &platform, _1, _2)},
-      {"disabled, picture", record(1), 301, ODS_GRAYED,
-       std::bind(&PlatformMenuDrawing::DisabledPicture, &platform, _1, _2)},
-      {"disabled, plain", record(0), 300, ODS_GRAYED,
-       std::bind(&PlatformMenuDrawing::DisabledPlain, &platform, _1, _2)},
-      {"separator", record(2), 0, 0, std::bind(&PlatformMenuDrawing::Separator, &platform, _1, _2)},
+      {"plain", record(0), 300, 0, properties,
+       [&p](HDC dc, const RECT& r) { p.Plain(dc, r, false); }},
+      {"plain, selected", record(0), 300, ODS_SELECTED, properties,
+       [&p](HDC dc, const RECT& r) { p.Plain(dc, r, true); }},
+      {"picture", record(1), 301, 0, open,
+       [&p](HDC dc, const RECT& r) { p.Picture(dc, r, false); }},
+      {"picture, selected", record(1), 301, ODS_SELECTED, open,
+       [&p](HDC dc, const RECT& r) { p.Picture(dc, r, true); }},
+      {"checked, no picture", record(0), 300, ODS_CHECKED, properties,
+       [&p](HDC dc, const RECT& r) { p.Checked(dc, r); }},
+      {"disabled, picture", record(1), 301, ODS_GRAYED, open,
+       [&p](HDC dc, const RECT& r) { p.DisabledPicture(dc, r); }},
+      {"disabled, plain", record(0), 300, ODS_GRAYED, properties,
+       [&p](HDC dc, const RECT& r) { p.DisabledPlain(dc, r); }},
+      {"separator", record(2), 0, 0, none, [&p](HDC dc, const RECT& r) { p.Separator(dc, r); }},
   };
   const MenuLookFacts flat = MenuEnvironment::LookFor(OsWinXp, false);
   const MenuLookFacts classic = MenuEnvironment::LookFor(OsWin2000, false);
@@ -355,6 +365,7 @@ int main(int argc, char** argv) {
   std::printf("%-22s %10s %10s %10s %10s %8s %8s\n", "item", "flat", "classic", "DrawItem",
               "platform", "flat/pf", "clas/pf");
   for (const Kind& kind : kinds) {
+    platform.SetTexts(kind.texts[0], kind.texts[1]);
     const std::vector<double> t = MicrosecondsPerCall({
         [&] {
           DRAWITEMSTRUCT d = drawStruct(kind);
@@ -376,8 +387,9 @@ int main(int argc, char** argv) {
   std::printf(
       "(DrawItem draws in this system's look: %s; disabled items in the flat look are\n"
       " composed in a MemoryDC. platform: the same item drawn with the system's own calls\n"
-      " into the same DC: menu font and DrawText, ImageList_Draw, DrawState with\n"
-      " DSS_DISABLED, embossed text, DrawFrameControl, DrawEdge)\n",
+      " into the same DC: menu font and DrawText of the same label and accelerator,\n"
+      " ImageList_Draw, DrawState with DSS_DISABLED, embossed text, DrawFrameControl,\n"
+      " DrawEdge)\n",
       current.flatDrawing ? "flat" : "classic");
 
   // The bare call that answers a measurement: GetTextExtentPoint32 on a
@@ -396,6 +408,7 @@ int main(int argc, char** argv) {
     const char* name;
     MenuItemData* item;
   } measured[] = {{"text", record(0)}, {"separator", record(2)}};
+  platform.SetTexts(properties[0], properties[1]);
   for (const auto& m : measured) {
     MEASUREITEMSTRUCT s{};
     s.CtlType = ODT_MENU;

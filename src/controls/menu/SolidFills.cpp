@@ -1,12 +1,29 @@
 #include "controls/menu/SolidFills.h"
 
 #include "framework/CDC.h"
+#include "framework/SystemSettings.h"
 
 namespace {
 
 bool HasArea(const RECT& r) { return r.right > r.left && r.bottom > r.top; }
 
 RECT Inset(const RECT& r) { return RECT{r.left + 1, r.top + 1, r.right - 1, r.bottom - 1}; }
+
+int DeviceColorBits(HDC dc) { return GetDeviceCaps(dc, BITSPIXEL) * GetDeviceCaps(dc, PLANES); }
+
+// The display's bits per pixel, asked of a display DC and kept until the
+// system says its settings (the display's among them) changed: asking is
+// slow on some systems, and every item of every menu would ask.
+int DisplayColorBits(HDC display) {
+  static unsigned generation = 0;  // 0: not asked
+  static int bits = 0;
+  const unsigned now = AfxSystemSettingsGeneration();
+  if (generation != now) {
+    bits = DeviceColorBits(display);
+    generation = now;
+  }
+  return bits;
+}
 
 }  // namespace
 
@@ -37,7 +54,9 @@ int SolidFills::ColorBits(HDC dc) {
       return bitmap.bmBitsPixel * bitmap.bmPlanes;
     }
     case OBJ_DC:
-      return GetDeviceCaps(dc, BITSPIXEL) * GetDeviceCaps(dc, PLANES);
+      // A window's or the screen's DC (a menu's), or a printer's.
+      return GetDeviceCaps(dc, TECHNOLOGY) == DT_RASDISPLAY ? DisplayColorBits(dc)
+                                                            : DeviceColorBits(dc);
     default:
       return 0;  // a metafile, or not a DC: drawn with the named calls
   }
