@@ -1,5 +1,6 @@
 #include "controls/menu/PicturePatchCache.h"
 
+#include "controls/menu/SolidFills.h"
 #include "framework/CDC.h"
 #include "framework/SelectionGuard.h"
 
@@ -29,11 +30,22 @@ SIZE PicturePatchCache::PatchSize(const Key& key) {
 
 void PicturePatchCache::Clear() { m_entries.clear(); }
 
+void PicturePatchCache::Keep(Entry&& made) {
+  if (m_entries.size() >= kCapacity) {
+    m_entries.erase(m_entries.begin());
+  }
+  m_entries.push_back(std::move(made));
+}
+
 void PicturePatchCache::Draw(CDC* dc, int x, int y, const Key& key, const Painter& paint) {
   if (dc == nullptr) {
     return;
   }
   CheckColours();
+  if (SolidFills::ColorBits(dc->m_hDC) >= 24) {
+    DrawDib(dc, x, y, key, paint);
+    return;
+  }
   const SIZE size = PatchSize(key);
   const int width = size.cx;
   const int height = size.cy;
@@ -43,7 +55,7 @@ void PicturePatchCache::Draw(CDC* dc, int x, int y, const Key& key, const Painte
     return;
   }
   for (Entry& entry : m_entries) {
-    if (entry.key == key) {
+    if (entry.key == key && !entry.dib) {
       SelectionGuard keepPatch(patchDC, entry.patch);
       dc->BitBlt(x, y, width, height, &patchDC, 0, 0, SRCCOPY);
       return;
@@ -61,8 +73,61 @@ void PicturePatchCache::Draw(CDC* dc, int x, int y, const Key& key, const Painte
     paint(&patchDC, 0, 0);
     dc->BitBlt(x, y, width, height, &patchDC, 0, 0, SRCCOPY);
   }
-  if (m_entries.size() >= kCapacity) {
-    m_entries.erase(m_entries.begin());
+  Keep(std::move(made));
+}
+
+void PicturePatchCache::DrawDib(CDC* dc, int x, int y, const Key& key, const Painter& paint) {
+  const SIZE size = PatchSize(key);
+  if (!m_dibDC) {
+    m_dibDC.reset(::CreateCompatibleDC(nullptr));
   }
-  m_entries.push_back(std::move(made));
+  // Borrowed, not owned: the cache deletes the DC itself.
+  CDC patchDC;
+  patchDC.m_hDC = m_dibDC.get();
+  patchDC.m_hAttribDC = m_dibDC.get();
+  const Entry* found = nullptr;
+  for (const Entry& entry : m_entries) {
+    if (entry.key == key && entry.dib) {
+      found = &entry;
+      break;
+    }
+  }
+  Entry made;
+  if (found == nullptr && m_dibDC) {
+    made.key = key;
+    made.dib = true;
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
+    info.bmiHeader.biWidth = size.cx;
+    info.bmiHeader.biHeight = -size.cy;  // top-down
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    info.bmiHeader.biCompression = BI_RGB;
+    void* bits = nullptr;
+    if (!made.patch.CreateDIBSection(&patchDC, &info, DIB_RGB_COLORS, &bits)) {
+      made.patch.DeleteObject();
+    }
+  }
+  const CBitmap* patch = found != nullptr ? &found->patch : &made.patch;
+  bool drawn = false;
+  if (patch->m_hObject != nullptr) {
+    SelectionGuard keepPatch(patchDC, *patch);
+    if (keepPatch.Previous() != nullptr) {
+      if (found == nullptr) {
+        patchDC.FillSolidRect(0, 0, size.cx, size.cy, key.background);
+        paint(&patchDC, 0, 0);
+      }
+      dc->BitBlt(x, y, size.cx, size.cy, &patchDC, 0, 0, SRCCOPY);
+      drawn = true;
+    }
+  }
+  patchDC.m_hDC = nullptr;
+  patchDC.m_hAttribDC = nullptr;
+  if (!drawn) {
+    paint(dc, x, y);  // no patch could be made: straight onto the item
+    return;
+  }
+  if (found == nullptr) {
+    Keep(std::move(made));
+  }
 }

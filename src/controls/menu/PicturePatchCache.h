@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "framework/CBitmap.h"
+#include "framework/UniqueHandle.h"
 
 class CDC;
 
@@ -65,11 +66,23 @@ class PicturePatchCache {
   struct Entry {
     Key key;
     CBitmap patch;
+    // A 32-bit DIB, kept for targets of 24 or 32 bits per pixel, which it
+    // copies to exactly; else a bitmap compatible with the target.
+    bool dib = false;
   };
+  // Puts a DIB patch on dc through the kept DC.
+  void DrawDib(CDC* dc, int x, int y, const Key& key, const Painter& paint);
   // Empties the cache when the system colours the patches were made with
   // have changed since.
   void CheckColours();
 
+  // Remembers made, dropping the oldest patch when the cache is full.
+  void Keep(Entry&& made);
+
   std::vector<Entry> m_entries;  // oldest first
+  // The DC DIB patches are selected into, made on first need: making a DC
+  // and selecting a bitmap compatible with the screen into it is slow on
+  // some systems, and would be paid for every picture drawn.
+  UniqueMemoryDC m_dibDC;
   COLORREF m_colours[3] = {CLR_INVALID, CLR_INVALID, CLR_INVALID};
 };

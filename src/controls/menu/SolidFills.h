@@ -32,6 +32,10 @@ class SolidFills {
   // colour paints.
   bool FewColors();
 
+  // Bits per pixel of what dc draws on; 0 where that is not a screen, a
+  // printer or a bitmap.
+  static int ColorBits(HDC dc);
+
   // FillRect of rect with a solid brush of color.
   void Fill(const RECT& rect, COLORREF color);
   // The same in the system colour colorIndex, with the system's own brush.
@@ -46,9 +50,6 @@ class SolidFills {
 
  private:
   HBRUSH Brush(COLORREF color);
-  // Bits per pixel of what dc draws on; 0 where that is not a screen, a
-  // printer or a bitmap.
-  static int ColorBits(HDC dc);
   // Fill of filled with inner, then Draw3dRect(box, topLeft, bottomRight).
   void Framed(const RECT& box, COLORREF topLeft, COLORREF bottomRight, const RECT& filled,
               COLORREF inner);
