@@ -133,7 +133,26 @@ double AlignMilliseconds(int characters) {
 
 // The platform calls an item's drawing is made of, one at a time, so that
 // what a kind of item costs can be told apart (bench_menu.exe --pieces).
-void PrintPieces(HDC dc, const RECT& rect, TrellMenu& menu, MenuItemData* item) {
+DRAWITEMSTRUCT ItemStruct(const TrellMenu& menu, HDC dc, const RECT& rect, MenuItemData* item,
+                          UINT id, UINT state) {
+  DRAWITEMSTRUCT d{};
+  d.CtlType = ODT_MENU;
+  d.itemID = id;
+  d.itemAction = ODA_DRAWENTIRE;
+  d.itemState = state;
+  d.hwndItem = reinterpret_cast<HWND>(menu.m_hMenu);
+  d.hDC = dc;
+  d.rcItem = rect;
+  d.itemData = reinterpret_cast<ULONG_PTR>(item);
+  return d;
+}
+
+void PrintPieces(HDC dc, const RECT& rect, TrellMenu& menu,
+                 const std::function<MenuItemData*(int)>& record,
+                 const PlatformMenuDrawing& platform) {
+  MenuItemData* item = record(1);
+  const MenuLookFacts xp = MenuEnvironment::LookFor(OsWinXp, false);
+  const MenuLookFacts w2k = MenuEnvironment::LookFor(OsWin2000, false);
   const RECT bar{rect.left, rect.top, rect.right, rect.top + 1};
   const HFONT font =
       CreateFontA(-11, 0, 0, 0, FW_NORMAL, 0, 0, 0, DEFAULT_CHARSET, 0, 0, 0, 0, "Tahoma");
@@ -243,6 +262,23 @@ void PrintPieces(HDC dc, const RECT& rect, TrellMenu& menu, MenuItemData* item) 
          RECT cell{1, 3, 17, 18};
          DrawEdge(dc, &cell, BDR_SUNKENOUTER, BF_RECT);
        }},
+      {"FlatItemPainter, plain item",
+       [&] {
+         DRAWITEMSTRUCT d = ItemStruct(menu, dc, rect, record(0), 300, 0);
+         FlatItemPainter(menu.Settings(), xp).Paint(&d);
+       }},
+      {"FlatItemPainter, plain item without text",
+       [&] {
+         DRAWITEMSTRUCT d = ItemStruct(menu, dc, rect, record(3), 302, 0);
+         FlatItemPainter(menu.Settings(), xp).Paint(&d);
+       }},
+      {"ClassicItemPainter, plain item without text",
+       [&] {
+         DRAWITEMSTRUCT d = ItemStruct(menu, dc, rect, record(3), 302, 0);
+         ClassicItemPainter(menu.Settings(), w2k).Paint(&d);
+       }},
+      {"platform: fill and text",
+       [&] { platform.Plain(dc, rect, false); }},
       {"GetMenuItemInfoA checkmarks",
        [&] {
          DRAWITEMSTRUCT d{};
@@ -328,16 +364,18 @@ int main(int argc, char** argv) {
     return d;
   };
 
-  if (argc > 1 && std::string(argv[1]) == "--pieces") {
-    PrintPieces(dc, rect, menu, record(1));
-    return 0;
-  }
   PlatformMenuDrawing platform(picture->m_hImageList, "", "");
   // The texts of the two records, which the platform draws and measures too.
   const char* const properties[2] = {"Properties", "Alt+Enter"};
   const char* const open[2] = {"&Open...", "Ctrl+O"};
   const char* const none[2] = {"", ""};
   const PlatformMenuDrawing& p = platform;
+  if (argc > 1 && std::string(argv[1]) == "--pieces") {
+    menu.AppendMenu(L"", MF_STRING, 302);
+    platform.SetTexts(properties[0], properties[1]);
+    PrintPieces(dc, rect, menu, record, platform);
+    return 0;
+  }
   const Kind kinds[] = {
       {"plain", record(0), 300, 0, properties,
        [&p](HDC dc, const RECT& r) { p.Plain(dc, r, false); }},
