@@ -138,8 +138,12 @@ BOOL FlatItemPainter::Paint(DRAWITEMSTRUCT* drawItem) const {
       // A tick, or a dot for an item with its own check bitmap.
       const LONG x = itemRect.left + CentreOffset(gutterWidth, 16);
       const LONG y = itemRect.top + CentreOffset(itemHeight, 16);
-      menu_drawing::PaintFlatCheckCell(dc, MakeRect(x, y, x + 16, y + 16),
-                                       MenuItemFacts::HasOwnCheckBitmap(*drawItem), highlightColor);
+      const bool radio = MenuItemFacts::HasOwnCheckBitmap(*drawItem);
+      MenuPictures::PaintCheckCell(
+          dc, MakeRect(x, y, x + 16, y + 16), radio ? 2 : 0, highlightColor, !fills.FewColors(),
+          [&](CDC* target, const RECT& cellRect) {
+            menu_drawing::PaintFlatCheckCell(target, cellRect, radio, highlightColor);
+          });
       break;
     }
     case PictureCell::CheckImage:

@@ -278,6 +278,27 @@ void MenuPictures::PaintPicture(CDC* dc, int x, int y, CImageList* list, int ind
   });
 }
 
+void MenuPictures::PaintCheckCell(CDC* dc, const RECT& rect, int kind, COLORREF color, bool exact,
+                                  const std::function<void(CDC*, const RECT&)>& paint) {
+  const int width = rect.right - rect.left;
+  const int height = rect.bottom - rect.top;
+  // The marks (at most 7 x 7, 4 or 5 pixels in from the left and 4 down)
+  // must lie inside for the patch to hold all the cell paints.
+  if (!exact || width < 12 || height < 11) {
+    paint(dc, rect);
+    return;
+  }
+  PicturePatchCache::Key key;
+  key.kind = PicturePatchCache::Kind::CheckCell;
+  key.index = kind;
+  key.width = width;
+  key.height = height;
+  key.background = color;
+  PicturePatches().Draw(dc, rect.left, rect.top, key, [&](CDC* target, int left, int top) {
+    paint(target, RECT{left, top, left + width, top + height});
+  });
+}
+
 void MenuPictures::PaintLiftedPicture(CDC* dc, int x, int y, CImageList* list, int index,
                                       int shadowIndex, COLORREF background,
                                       const RECT& filled) const {

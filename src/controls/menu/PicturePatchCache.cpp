@@ -11,13 +11,18 @@ bool PicturePatchCache::Key::operator==(const Key& other) const {
 }
 
 void PicturePatchCache::CheckColours() {
-  // The colours greyed pictures are made from: the face a picture is drawn
-  // on before it is greyed, and the two embossing colours.
-  const COLORREF now[3] = {GetSysColor(COLOR_BTNFACE), GetSysColor(COLOR_BTNHIGHLIGHT),
-                           GetSysColor(COLOR_BTNSHADOW)};
-  if (now[0] != m_colours[0] || now[1] != m_colours[1] || now[2] != m_colours[2]) {
+  // The colours patches are made from besides their backgrounds: the face a
+  // picture is drawn on before it is greyed, the two embossing colours (also
+  // a check cell's frame), and a check cell's mark.
+  const COLORREF now[kColours] = {GetSysColor(COLOR_BTNFACE), GetSysColor(COLOR_BTNHIGHLIGHT),
+                                  GetSysColor(COLOR_BTNSHADOW), GetSysColor(COLOR_MENUTEXT)};
+  bool same = true;
+  for (int i = 0; i < kColours; ++i) {
+    same = same && now[i] == m_colours[i];
+  }
+  if (!same) {
     Clear();
-    for (int i = 0; i < 3; ++i) {
+    for (int i = 0; i < kColours; ++i) {
       m_colours[i] = now[i];
     }
   }
