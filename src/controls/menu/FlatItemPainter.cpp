@@ -96,11 +96,15 @@ BOOL FlatItemPainter::Paint(DRAWITEMSTRUCT* drawItem) const {
     return TRUE;
   }
 
-  const COLORREF windowColor = GetSysColor(COLOR_WINDOW);
-  const COLORREF faceColor = GetSysColor(COLOR_BTNFACE);
-  const COLORREF gutterColor = m_facts.xpLook ? faceColor : BlendToWhite(faceColor, 0.25);
-  const COLORREF highlightColor = GetSysColor(COLOR_HIGHLIGHT);
-  const COLORREF selectionColor = BlendToWhite(highlightColor, m_facts.xpLook ? 0.7 : 0.85);
+  // The colours, each read where an item needs it (most items need few).
+  const auto gutterColor = [this] {
+    const COLORREF face = GetSysColor(COLOR_BTNFACE);
+    return m_facts.xpLook ? face : BlendToWhite(face, 0.25);
+  };
+  const auto highlightColor = [] { return GetSysColor(COLOR_HIGHLIGHT); };
+  const auto selectionColor = [this] {
+    return BlendToWhite(GetSysColor(COLOR_HIGHLIGHT), m_facts.xpLook ? 0.7 : 0.85);
+  };
   const MenuItemFacts facts =
       MenuItemFacts::Read(m_settings, *target.item, drawItem->itemState, /*flatRules=*/true);
 
@@ -112,11 +116,11 @@ BOOL FlatItemPainter::Paint(DRAWITEMSTRUCT* drawItem) const {
     fills.FillSystem(itemRect, COLOR_WINDOW);
     fillGutter(gutter);
     if (!wideEnough) {
-      fills.Frame(itemRect, windowColor);
-      fills.Frame(gutter, gutterColor);
+      fills.Frame(itemRect, GetSysColor(COLOR_WINDOW));
+      fills.Frame(gutter, gutterColor());
     }
   } else {
-    fills.FramedFill(itemRect, highlightColor, selectionColor);
+    fills.FramedFill(itemRect, highlightColor(), selectionColor());
   }
 
   const int width = m_settings.imageWidth;
@@ -139,11 +143,12 @@ BOOL FlatItemPainter::Paint(DRAWITEMSTRUCT* drawItem) const {
       const LONG x = itemRect.left + CentreOffset(gutterWidth, 16);
       const LONG y = itemRect.top + CentreOffset(itemHeight, 16);
       const bool radio = MenuItemFacts::HasOwnCheckBitmap(*drawItem);
-      MenuPictures::PaintCheckCell(
-          dc, MakeRect(x, y, x + 16, y + 16), radio ? 2 : 0, highlightColor, !fills.FewColors(),
-          [&](CDC* target, const RECT& cellRect) {
-            menu_drawing::PaintFlatCheckCell(target, cellRect, radio, highlightColor);
-          });
+      const COLORREF frame = highlightColor();
+      MenuPictures::PaintCheckCell(dc, MakeRect(x, y, x + 16, y + 16), radio ? 2 : 0, frame,
+                                   !fills.FewColors(), [&](CDC* target, const RECT& cellRect) {
+                                     menu_drawing::PaintFlatCheckCell(target, cellRect, radio,
+                                                                      frame);
+                                   });
       break;
     }
     case PictureCell::CheckImage:
@@ -156,35 +161,35 @@ BOOL FlatItemPainter::Paint(DRAWITEMSTRUCT* drawItem) const {
       if (facts.ListUsable()) {
         MenuPictures(m_settings, m_facts)
             .PaintDisabledPicture(dc, picture.x, picture.y, facts.list, facts.index,
-                                  facts.selected ? selectionColor : gutterColor);
+                                  facts.selected ? selectionColor() : gutterColor());
       }
       if (facts.selected) {
-        fills.Frame(itemRect, highlightColor);
+        fills.Frame(itemRect, highlightColor());
       }
       break;
     case PictureCell::Selected:
       if (facts.checked) {
-        fills.FramedFill(cell, highlightColor, selectionColor);
+        fills.FramedFill(cell, highlightColor(), selectionColor());
         picture = Moved(picture, -1, -1);
       } else if (!cellOnGround) {
-        fills.Fill(cell, selectionColor);
+        fills.Fill(cell, selectionColor());
       }
       if (facts.ListUsable()) {
         if (facts.hasVariants && !facts.checked) {
           // Hovered: the picture lifted one pixel up and left over its shadow.
           MenuPictures(m_settings, m_facts)
               .PaintLiftedPicture(dc, picture.x, picture.y, facts.list, facts.index,
-                                  facts.shadowIndex, selectionColor, cell);
+                                  facts.shadowIndex, selectionColor(), cell);
         } else {
           MenuPictures(m_settings, m_facts)
-              .PaintPicture(dc, picture.x, picture.y, facts.list, facts.index, selectionColor,
+              .PaintPicture(dc, picture.x, picture.y, facts.list, facts.index, selectionColor(),
                             facts.checked ? Inset(cell) : cell, !fills.FewColors());
         }
       }
       break;
     case PictureCell::Checked: {
-      const COLORREF checkedCellColor = BlendToWhite(highlightColor, 0.85);
-      fills.FramedFill(cell, highlightColor, checkedCellColor);
+      const COLORREF checkedCellColor = BlendToWhite(highlightColor(), 0.85);
+      fills.FramedFill(cell, highlightColor(), checkedCellColor);
       if (facts.ListUsable()) {
         MenuPictures(m_settings, m_facts)
             .PaintPicture(dc, picture.x - 1, picture.y - 1, facts.list, facts.index,
@@ -199,7 +204,7 @@ BOOL FlatItemPainter::Paint(DRAWITEMSTRUCT* drawItem) const {
       if (facts.ListUsable()) {
         MenuPictures(m_settings, m_facts)
             .PaintPicture(dc, picture.x, picture.y, facts.list,
-                          facts.hasVariants ? facts.fadedIndex : facts.index, gutterColor, cell,
+                          facts.hasVariants ? facts.fadedIndex : facts.index, gutterColor(), cell,
                           !fills.FewColors());
       }
       break;
