@@ -216,6 +216,13 @@ void PrintPieces(HDC dc, const RECT& rect, TrellMenu& menu,
          BitBlt(dc, 4, 4, 16, 15, patchDC, 0, 0, SRCCOPY);
          SelectObject(patchDC, old);
        }},
+      {"kept patch, then ImageList_Draw",
+       [&] {
+         MenuPictures(menu.Settings(), MenuEnvironment::CurrentLook())
+             .PaintPicture(CDC::FromHandle(dc), 4, 4, &MenuPictures::s_sharedImages, 0,
+                           RGB(200, 200, 200), rect, true);
+         ImageList_Draw(MenuPictures::s_sharedImages.m_hImageList, 0, dc, 4, 4, ILD_TRANSPARENT);
+       }},
       {"CreateCompatibleDC+DeleteDC", [&] { DeleteDC(CreateCompatibleDC(dc)); }},
       {"ExtTextOut opaque, item",
        [&] { ExtTextOutA(dc, 0, 0, ETO_OPAQUE, &rect, nullptr, 0, nullptr); }},
