@@ -109,9 +109,7 @@ void PicturePatchCache::DrawDib(CDC* dc, int x, int y, const Key& key, const Pai
     info.bmiHeader.biBitCount = 32;
     info.bmiHeader.biCompression = BI_RGB;
     void* bits = nullptr;
-    if (!made.patch.CreateDIBSection(&patchDC, &info, DIB_RGB_COLORS, &bits)) {
-      made.patch.DeleteObject();
-    }
+    made.patch.CreateDIBSection(&patchDC, &info, DIB_RGB_COLORS, &bits);
   }
   const CBitmap* patch = found != nullptr ? &found->patch : &made.patch;
   bool drawn = false;

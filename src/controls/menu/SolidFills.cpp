@@ -29,11 +29,7 @@ int DisplayColorBits(HDC display) {
 
 SolidFills::SolidFills(CDC& dc) : m_cdc(dc), m_dc(dc.m_hDC) {}
 
-SolidFills::~SolidFills() {
-  for (int i = 0; i < m_made && i < kBrushes; ++i) {
-    DeleteObject(m_brushes[i]);
-  }
-}
+SolidFills::~SolidFills() = default;
 
 bool SolidFills::FewColors() {
   if (m_fewColors < 0) {
@@ -66,18 +62,15 @@ HBRUSH SolidFills::Brush(COLORREF color) {
   const int kept = m_made < kBrushes ? m_made : kBrushes;
   for (int i = 0; i < kept; ++i) {
     if (m_colors[i] == color) {
-      return m_brushes[i];
+      return m_brushes[i].get();
     }
   }
   // The slots are taken in turn; a fifth colour replaces the first one's.
   const int slot = m_made % kBrushes;
-  if (m_made >= kBrushes) {
-    DeleteObject(m_brushes[slot]);
-  }
   m_colors[slot] = color;
-  m_brushes[slot] = CreateSolidBrush(color);
+  m_brushes[slot].reset(CreateSolidBrush(color));
   ++m_made;
-  return m_brushes[slot];
+  return m_brushes[slot].get();
 }
 
 void SolidFills::Fill(const RECT& rect, COLORREF color) {

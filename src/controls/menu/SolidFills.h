@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include "framework/UniqueHandle.h"
+
 class CDC;
 
 // Solid fills and one-pixel frames on one DC, for the menu painters: the
@@ -62,5 +64,5 @@ class SolidFills {
   int m_fewColors = -1;
   int m_made = 0;
   COLORREF m_colors[kBrushes] = {};
-  HBRUSH m_brushes[kBrushes] = {};
+  UniqueBrush m_brushes[kBrushes];
 };
