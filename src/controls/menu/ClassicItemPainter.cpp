@@ -87,17 +87,11 @@ BOOL ClassicItemPainter::Paint(DRAWITEMSTRUCT* drawItem) const {
   switch (facts.cell) {
     case PictureCell::None:
       break;
-    case PictureCell::CheckMark: {
+    case PictureCell::CheckMark:
       // A tick, or a dot for an item with its own check bitmap.
-      const bool radio = MenuItemFacts::HasOwnCheckBitmap(*drawItem);
-      const int kind = 1 | (radio ? 2 : 0) | (m_facts.recognisedOs ? 4 : 0);
-      MenuPictures::PaintCheckCell(
-          dc, checkBox, kind, facts.selected ? menuColor : BlendToWhite(menuColor, 0.6),
-          !fills.FewColors(), [&](CDC* target, const RECT& cellRect) {
-            menu_drawing::PaintClassicCheckCell(target, cellRect, facts.selected, radio, m_facts);
-          });
+      menu_drawing::PaintClassicCheckCell(dc, checkBox, facts.selected,
+                                          MenuItemFacts::HasOwnCheckBitmap(*drawItem), m_facts);
       break;
-    }
     case PictureCell::CheckImage:
       if (!menuGround) {
         fills.Box(box, menuColor, menuColor, menuColor);
@@ -106,8 +100,8 @@ BOOL ClassicItemPainter::Paint(DRAWITEMSTRUCT* drawItem) const {
       break;
     case PictureCell::Disabled:
       if (!menuGround) {
-        fills.Frame(cell, menuColor);
-        fills.Frame(box, menuColor);
+        dc->Draw3dRect(&cell, menuColor, menuColor);
+        dc->Draw3dRect(&box, menuColor, menuColor);
       }
       if (facts.ListUsable()) {
         MenuPictures(m_settings, m_facts)

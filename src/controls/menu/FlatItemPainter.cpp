@@ -116,8 +116,10 @@ BOOL FlatItemPainter::Paint(DRAWITEMSTRUCT* drawItem) const {
     fills.FillSystem(itemRect, COLOR_WINDOW);
     fillGutter(gutter);
     if (!wideEnough) {
-      fills.Frame(itemRect, GetSysColor(COLOR_WINDOW));
-      fills.Frame(gutter, gutterColor());
+      const COLORREF windowColor = GetSysColor(COLOR_WINDOW);
+      const COLORREF gutterFrame = gutterColor();
+      dc->Draw3dRect(&itemRect, windowColor, windowColor);
+      dc->Draw3dRect(&gutter, gutterFrame, gutterFrame);
     }
   } else {
     fills.FramedFill(itemRect, highlightColor(), selectionColor());
@@ -142,13 +144,9 @@ BOOL FlatItemPainter::Paint(DRAWITEMSTRUCT* drawItem) const {
       // A tick, or a dot for an item with its own check bitmap.
       const LONG x = itemRect.left + CentreOffset(gutterWidth, 16);
       const LONG y = itemRect.top + CentreOffset(itemHeight, 16);
-      const bool radio = MenuItemFacts::HasOwnCheckBitmap(*drawItem);
-      const COLORREF frame = highlightColor();
-      MenuPictures::PaintCheckCell(dc, MakeRect(x, y, x + 16, y + 16), radio ? 2 : 0, frame,
-                                   !fills.FewColors(), [&](CDC* target, const RECT& cellRect) {
-                                     menu_drawing::PaintFlatCheckCell(target, cellRect, radio,
-                                                                      frame);
-                                   });
+      menu_drawing::PaintFlatCheckCell(dc, MakeRect(x, y, x + 16, y + 16),
+                                       MenuItemFacts::HasOwnCheckBitmap(*drawItem),
+                                       highlightColor());
       break;
     }
     case PictureCell::CheckImage:
@@ -164,7 +162,8 @@ BOOL FlatItemPainter::Paint(DRAWITEMSTRUCT* drawItem) const {
                                   facts.selected ? selectionColor() : gutterColor());
       }
       if (facts.selected) {
-        fills.Frame(itemRect, highlightColor());
+        const COLORREF frame = highlightColor();
+        dc->Draw3dRect(&itemRect, frame, frame);
       }
       break;
     case PictureCell::Selected:

@@ -12,7 +12,6 @@
 #include "controls/menu/MenuScreenDC.h"
 #include "framework/Afx.h"
 #include "framework/CDC.h"
-#include "framework/SelectionGuard.h"
 
 namespace {
 
@@ -55,17 +54,16 @@ void MenuItemMeasurer::Measure(MEASUREITEMSTRUCT* measureItem) const {
     return;
   }
 
-  UINT textWidth = 0;
   // In the menu font, on the DC kept for measuring; systems before Windows 95
-  // measure with the screen DC's own font, as does any system where no DC
-  // could be kept.
-  HDC kept = m_facts.recognisedOs ? MenuMetrics::MeasuringDC() : nullptr;
-  if (kept != nullptr) {
-    textWidth = TextWidth(kept, item->text);
+  // measure on a screen DC in its own font.
+  UINT textWidth = 0;
+  if (m_facts.recognisedOs) {
+    if (HDC kept = MenuMetrics::MeasuringDC()) {
+      textWidth = TextWidth(kept, item->text);
+    }
   } else {
     MenuScreenDC screen;
     if (screen.GetSafeHdc() != nullptr) {
-      SelectionGuard keepFont(screen.m_hDC, m_facts.recognisedOs ? MenuMetrics::Font() : nullptr);
       textWidth = TextWidth(screen.m_hDC, item->text);
     }
   }

@@ -2,8 +2,6 @@
 
 #include <windows.h>
 
-#include <functional>
-
 #include "controls/menu/MenuLookFacts.h"
 #include "controls/menu/MenuSettings.h"
 #include "controls/menu/PicturePatchCache.h"
@@ -48,12 +46,6 @@ class MenuPictures {
   // where a brush dithers); else straight onto dc.
   void PaintPicture(CDC* dc, int x, int y, CImageList* list, int index, COLORREF background,
                     const RECT& filled, bool exactBackground) const;
-  // Paints a check cell over rect with paint (given the DC and the rect to
-  // cover), from the cache where a patch paints the same pixels (exact: the
-  // DC has more than 256 colours); kind tells the cells apart that color
-  // (the cell's own colour) does not.
-  static void PaintCheckCell(CDC* dc, const RECT& rect, int kind, COLORREF color, bool exact,
-                             const std::function<void(CDC*, const RECT&)>& paint);
   // Draws picture index of list hovered: lifted to one pixel up and left of
   // (x, y), over its shadow (shadowIndex) one pixel down and right of it. From
   // the cache when the picture is the shared list's and the patch lies inside
@@ -94,6 +86,11 @@ class MenuPictures {
   void MakeShadowBitmap(CBitmap* bitmap) const;
 
  private:
+  // The plain (shadowIndex -1) or the lifted picture, from the cache where
+  // that can be done (see PaintPicture and PaintLiftedPicture).
+  void PaintFromPatch(CDC* dc, int x, int y, CImageList* list, int index, int shadowIndex,
+                      COLORREF background, const RECT& filled, bool exactBackground) const;
+
   MenuSettings m_settings;
   MenuLookFacts m_look;
 };

@@ -17,8 +17,7 @@ class CDC;
 // item, so that drawing it again is one block transfer instead of turning the
 // picture back into a bitmap and embossing it (a greyed picture) or drawing it
 // twice through its mask (a lifted picture: a hovered picture over its
-// shadow; a plain picture, drawn through its mask once; a check cell, its
-// box, frame and mark). A patch is known by
+// shadow; a plain picture, drawn through its mask once). A patch is known by
 // its kind, its picture (list and index, and the shadow's index), its size,
 // the greying style and the background it was composed on; the system
 // colours it was made with hold for the whole cache,
@@ -28,11 +27,11 @@ class PicturePatchCache {
  public:
   static constexpr std::size_t kCapacity = 64;
 
-  enum class Kind { Greyed, Lifted, Plain, CheckCell };
+  enum class Kind { Greyed, Lifted, Plain };
   struct Key {
     Kind kind = Kind::Greyed;
     HIMAGELIST list = nullptr;
-    int index = -1;        // a check cell's: which of its kinds (look, mark, frame)
+    int index = -1;
     int shadowIndex = -1;  // a lifted picture's shadow
     int width = 0;         // of the picture
     int height = 0;
@@ -52,8 +51,7 @@ class PicturePatchCache {
   // Puts the patch of key at (x, y) on dc: width + 1 by height + 1 pixels for
   // a greyed picture (the embossing reaches one pixel right and down), width +
   // 2 by height + 2 for a lifted one (the picture one pixel up and left, its
-  // shadow one pixel down and right), width by height for a plain picture
-  // and a check cell. Made
+  // shadow one pixel down and right), width by height for a plain one. Made
   // with paint when it is not cached; when no patch can be made, paint draws
   // straight onto dc.
   void Draw(CDC* dc, int x, int y, const Key& key, const Painter& paint);
@@ -72,20 +70,16 @@ class PicturePatchCache {
     // copies to exactly; else a bitmap compatible with the target.
     bool dib = false;
   };
-  // Puts a DIB patch on dc through the kept DC.
-  void DrawDib(CDC* dc, int x, int y, const Key& key, const Painter& paint);
+
   // Empties the cache when the system colours the patches were made with
   // have changed since.
   void CheckColours();
-
-  // Remembers made, dropping the oldest patch when the cache is full.
-  void Keep(Entry&& made);
 
   std::vector<Entry> m_entries;  // oldest first
   // The DC DIB patches are selected into, made on first need: making a DC
   // and selecting a bitmap compatible with the screen into it is slow on
   // some systems, and would be paid for every picture drawn.
   UniqueMemoryDC m_dibDC;
-  static constexpr int kColours = 4;
-  COLORREF m_colours[kColours] = {CLR_INVALID, CLR_INVALID, CLR_INVALID, CLR_INVALID};
+  static constexpr int kColours = 3;
+  COLORREF m_colours[kColours] = {CLR_INVALID, CLR_INVALID, CLR_INVALID};
 };

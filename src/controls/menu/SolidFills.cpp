@@ -2,6 +2,7 @@
 
 #include "framework/CDC.h"
 #include "framework/SystemSettings.h"
+#include "framework/UniqueHandle.h"
 
 namespace {
 
@@ -28,8 +29,6 @@ int DisplayColorBits(HDC display) {
 }  // namespace
 
 SolidFills::SolidFills(CDC& dc) : m_cdc(dc), m_dc(dc.m_hDC) {}
-
-SolidFills::~SolidFills() = default;
 
 bool SolidFills::FewColors() {
   if (m_fewColors < 0) {
@@ -58,47 +57,16 @@ int SolidFills::ColorBits(HDC dc) {
   }
 }
 
-HBRUSH SolidFills::Brush(COLORREF color) {
-  const int kept = m_made < kBrushes ? m_made : kBrushes;
-  for (int i = 0; i < kept; ++i) {
-    if (m_colors[i] == color) {
-      return m_brushes[i].get();
-    }
-  }
-  // The slots are taken in turn; a fifth colour replaces the first one's.
-  const int slot = m_made % kBrushes;
-  m_colors[slot] = color;
-  m_brushes[slot].reset(CreateSolidBrush(color));
-  ++m_made;
-  return m_brushes[slot].get();
-}
-
 void SolidFills::Fill(const RECT& rect, COLORREF color) {
   if (m_dc != nullptr) {
-    FillRect(m_dc, &rect, Brush(color));
+    const UniqueBrush brush(CreateSolidBrush(color));
+    FillRect(m_dc, &rect, brush.get());
   }
 }
 
 void SolidFills::FillSystem(const RECT& rect, int colorIndex) {
   if (m_dc != nullptr) {
     FillRect(m_dc, &rect, GetSysColorBrush(colorIndex));
-  }
-}
-
-void SolidFills::Frame(const RECT& rect, COLORREF color) {
-  if (m_dc == nullptr || !HasArea(rect)) {
-    return;  // Draw3dRect draws nothing either
-  }
-  if (FewColors()) {
-    m_cdc.Draw3dRect(&rect, color, color);
-    return;
-  }
-  const RECT top{rect.left, rect.top, rect.right, rect.top + 1};
-  const RECT bottom{rect.left, rect.bottom - 1, rect.right, rect.bottom};
-  const RECT left{rect.left, rect.top, rect.left + 1, rect.bottom};
-  const RECT right{rect.right - 1, rect.top, rect.right, rect.bottom};
-  for (const RECT& side : {top, bottom, left, right}) {
-    Fill(side, color);
   }
 }
 

@@ -2,8 +2,6 @@
 
 #include <windows.h>
 
-#include "framework/UniqueHandle.h"
-
 class CDC;
 
 // Solid fills and one-pixel frames on one DC, for the menu painters: the
@@ -20,12 +18,11 @@ class CDC;
 // nearest colour, so frames are drawn there exactly as Draw3dRect draws them;
 // so they are on a metafile, which records calls rather than pixels.
 //
-// The brushes it makes live as long as the object, which lives for one
-// drawing call; the DC's selections are left as they were.
+// It lives for one drawing call; every brush it makes is deleted after its
+// fill, and the DC's selections are left as they were.
 class SolidFills {
  public:
   explicit SolidFills(CDC& dc);
-  ~SolidFills();
   SolidFills(const SolidFills&) = delete;
   SolidFills& operator=(const SolidFills&) = delete;
 
@@ -42,8 +39,6 @@ class SolidFills {
   void Fill(const RECT& rect, COLORREF color);
   // The same in the system colour colorIndex, with the system's own brush.
   void FillSystem(const RECT& rect, int colorIndex);
-  // Draw3dRect(rect, color, color).
-  void Frame(const RECT& rect, COLORREF color);
   // Fill(rect, inner), then Draw3dRect(rect, frame, frame).
   void FramedFill(const RECT& rect, COLORREF frame, COLORREF inner);
   // Fill of box less its outermost pixels with inner, then
@@ -51,18 +46,13 @@ class SolidFills {
   void Box(const RECT& box, COLORREF topLeft, COLORREF bottomRight, COLORREF inner);
 
  private:
-  HBRUSH Brush(COLORREF color);
   // Fill of filled with inner, then Draw3dRect(box, topLeft, bottomRight).
   void Framed(const RECT& box, COLORREF topLeft, COLORREF bottomRight, const RECT& filled,
               COLORREF inner);
 
-  static constexpr int kBrushes = 4;
   CDC& m_cdc;
   HDC m_dc;
   // 1 with 256 colours or fewer (frames drawn as Draw3dRect draws them), 0
   // with more, -1 until asked.
   int m_fewColors = -1;
-  int m_made = 0;
-  COLORREF m_colors[kBrushes] = {};
-  UniqueBrush m_brushes[kBrushes];
 };

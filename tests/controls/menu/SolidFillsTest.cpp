@@ -92,8 +92,6 @@ TEST(SolidFills, PaintWhatTheFillsAndFramesTheyStandForPaint) {
              Fill(dc, box, c);
              dc.Draw3dRect(&box, b, b);
            }},
-          {"Frame", [&](SolidFills& f) { f.Frame(box, b); },
-           [&](CDC& dc) { dc.Draw3dRect(&box, b, b); }},
       };
       for (const auto& each : cases) {
         Surface fast(bits);
