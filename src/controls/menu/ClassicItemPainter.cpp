@@ -81,8 +81,9 @@ BOOL ClassicItemPainter::Paint(DRAWITEMSTRUCT* drawItem) const {
   // item) change no pixel, and are left out. Elsewhere the cell's own frame
   // is left out wherever the cell is filled after it.
   const bool menuGround = !facts.selected && Contains(itemRect, box);
-  const COLORREF shadow = GetSysColor(COLOR_BTNSHADOW);
-  const COLORREF light = GetSysColor(COLOR_BTNHIGHLIGHT);
+  // The 3-D frame's colours, read where a frame is drawn.
+  const auto shadow = [] { return GetSysColor(COLOR_BTNSHADOW); };
+  const auto light = [] { return GetSysColor(COLOR_BTNHIGHLIGHT); };
 
   switch (facts.cell) {
     case PictureCell::None:
@@ -112,15 +113,15 @@ BOOL ClassicItemPainter::Paint(DRAWITEMSTRUCT* drawItem) const {
       if (!m_facts.recognisedOs) {
         fills.Fill(cell, menuColor);
       } else if (facts.checked) {
-        fills.Box(box, shadow, light, menuColor);  // sunken
+        fills.Box(box, shadow(), light(), menuColor);  // sunken
       } else {
-        fills.Box(box, light, shadow, menuColor);  // raised
+        fills.Box(box, light(), shadow(), menuColor);  // raised
       }
       DrawPicture(dc, fills, facts, picture, menuColor, cell);
       break;
     case PictureCell::Checked:
       if (m_facts.recognisedOs) {
-        fills.Box(box, shadow, light, BlendToWhite(menuColor, 0.6));  // sunken
+        fills.Box(box, shadow(), light(), BlendToWhite(menuColor, 0.6));  // sunken
       } else {
         fills.Fill(cell, BlendToWhite(menuColor, 0.6));
       }
