@@ -284,8 +284,7 @@ void PrintPieces(HDC dc, const RECT& rect, TrellMenu& menu,
          DRAWITEMSTRUCT d = ItemStruct(menu, dc, rect, record(3), 302, 0);
          ClassicItemPainter(menu.Settings(), w2k).Paint(&d);
        }},
-      {"platform: fill and text",
-       [&] { platform.Plain(dc, rect, false); }},
+      {"platform: fill and text", [&] { platform.Plain(dc, rect, false); }},
       {"GetMenuItemInfoA checkmarks",
        [&] {
          DRAWITEMSTRUCT d{};
