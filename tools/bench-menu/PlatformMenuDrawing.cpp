@@ -4,14 +4,14 @@
 
 namespace {
 
-const char kLabel[] = "&Open...";
-const char kAccelerator[] = "Ctrl+O";
 constexpr int kGutter = 22;
 
 }  // namespace
 
-PlatformMenuDrawing::PlatformMenuDrawing(HIMAGELIST pictures)
+PlatformMenuDrawing::PlatformMenuDrawing(HIMAGELIST pictures, const char* label,
+                                         const char* accelerator)
     : pictures_(pictures), icon_(ImageList_GetIcon(pictures, 0, ILD_NORMAL)) {
+  SetTexts(label, accelerator);
   NONCLIENTMETRICSA metrics{};
   metrics.cbSize = sizeof(metrics);
   if (SystemParametersInfoA(SPI_GETNONCLIENTMETRICS, sizeof(metrics), &metrics, 0)) {
@@ -25,8 +25,10 @@ void PlatformMenuDrawing::Text(HDC dc, const RECT& rect, COLORREF color, int off
   const COLORREF oldColor = SetTextColor(dc, color);
   RECT text{rect.left + kGutter + offset, rect.top + offset, rect.right - 8 + offset,
             rect.bottom + offset};
-  DrawTextA(dc, kLabel, -1, &text, DT_LEFT | DT_VCENTER | DT_SINGLELINE);
-  DrawTextA(dc, kAccelerator, -1, &text, DT_RIGHT | DT_VCENTER | DT_SINGLELINE);
+  DrawTextA(dc, label_.c_str(), static_cast<int>(label_.size()), &text,
+            DT_LEFT | DT_VCENTER | DT_SINGLELINE);
+  DrawTextA(dc, accelerator_.c_str(), static_cast<int>(accelerator_.size()), &text,
+            DT_RIGHT | DT_VCENTER | DT_SINGLELINE);
   SetTextColor(dc, oldColor);
   SetBkMode(dc, oldMode);
   SelectObject(dc, oldFont);
@@ -72,8 +74,14 @@ SIZE PlatformMenuDrawing::Measure() const {
   SIZE size{};
   HDC screen = GetDC(nullptr);
   const HGDIOBJ oldFont = SelectObject(screen, font_.get());
-  GetTextExtentPoint32A(screen, "&Open...\tCtrl+O", 15, &size);
+  GetTextExtentPoint32A(screen, measured_.c_str(), static_cast<int>(measured_.size()), &size);
   SelectObject(screen, oldFont);
   ReleaseDC(nullptr, screen);
   return size;
+}
+
+void PlatformMenuDrawing::SetTexts(const char* label, const char* accelerator) {
+  label_ = label;
+  accelerator_ = accelerator;
+  measured_ = label_ + "\t" + accelerator_;
 }

@@ -8,12 +8,9 @@
 #include "controls/menu/MenuItemData.h"
 #include "controls/menu/MenuItemFacts.h"
 #include "controls/menu/MenuPictures.h"
-#include "framework/CBitmap.h"
-#include "framework/CBrush.h"
+#include "controls/menu/SolidFills.h"
 #include "framework/CDC.h"
 #include "framework/CImageList.h"
-#include "framework/CPen.h"
-#include "framework/SelectionGuard.h"
 
 namespace {
 
@@ -26,36 +23,28 @@ bool Contains(const RECT& outer, const RECT& inner) {
          inner.bottom <= outer.bottom;
 }
 
-RECT Offset(RECT r, LONG dx, LONG dy) {
-  OffsetRect(&r, dx, dy);
-  return r;
-}
-
 }  // namespace
 
 ClassicItemPainter::ClassicItemPainter(const MenuSettings& settings, const MenuLookFacts& facts)
     : m_settings(settings), m_facts(facts) {}
 
 BOOL ClassicItemPainter::Paint(DRAWITEMSTRUCT* drawItem) const {
-  if (drawItem == nullptr) {
+  const menu_drawing::ItemToPaint target = menu_drawing::ItemToPaintOf(drawItem);
+  if (target.item == nullptr) {
     return FALSE;
   }
-  const auto* item = reinterpret_cast<const MenuItemData*>(drawItem->itemData);
-  CDC* dc = CDC::FromHandle(drawItem->hDC);
-  if (item == nullptr || dc == nullptr) {
-    return FALSE;  // an item without its record is not ours to paint
-  }
+  CDC* dc = target.dc;
 
-  const COLORREF menuColor = GetSysColor(m_facts.xpLook ? COLOR_BTNFACE : COLOR_MENU);
-  CBrush menuBrush(menuColor);
+  const int menuIndex = m_facts.xpLook ? COLOR_BTNFACE : COLOR_MENU;
   if (!MenuEnvironment::s_classicHighlightDisabled && (drawItem->itemState & ODS_GRAYED) &&
       (drawItem->itemState & ODS_SELECTED)) {
     drawItem->itemState &= ~static_cast<UINT>(ODS_SELECTED);
   }
   const RECT& itemRect = drawItem->rcItem;
+  SolidFills fills(*dc);
 
-  if (item->menuFlags & MF_SEPARATOR) {
-    dc->FillRect(&itemRect, &menuBrush);
+  if (target.item->menuFlags & MF_SEPARATOR) {
+    fills.FillSystem(itemRect, menuIndex);
     RECT line = itemRect;
     line.top += (line.bottom - line.top) / 2;
     dc->DrawEdge(&line, EDGE_ETCHED, BF_TOP);
@@ -63,10 +52,8 @@ BOOL ClassicItemPainter::Paint(DRAWITEMSTRUCT* drawItem) const {
   }
 
   const MenuItemFacts facts =
-      MenuItemFacts::Read(m_settings, *item, drawItem->itemState, /*flatRules=*/false);
-  CPen menuPen(PS_SOLID, 0, menuColor);
-  CBrush highlightBrush(GetSysColor(COLOR_HIGHLIGHT));
-  COLORREF textColor = GetSysColor(facts.selected ? COLOR_HIGHLIGHTTEXT : COLOR_MENUTEXT);
+      MenuItemFacts::Read(m_settings, *target.item, drawItem->itemState, /*flatRules=*/false);
+  const COLORREF menuColor = GetSysColor(menuIndex);
 
   const int width = m_settings.imageWidth;
   const int height = m_settings.imageHeight;
@@ -80,112 +67,96 @@ BOOL ClassicItemPainter::Paint(DRAWITEMSTRUCT* drawItem) const {
   const LONG textLeft = left + width + 9;
   const LONG barLeft = left + width + 5;
 
-  // Background.
-  {
-    SelectionGuard keepPen(*dc, menuPen);
-    if (!facts.selected) {
-      dc->FillRect(&itemRect, &menuBrush);
-    } else if (facts.ShowsPictureCell() || facts.checked) {
-      const RECT bar = MakeRect(barLeft, top, itemRect.right, itemRect.bottom);
-      dc->FillRect(&bar, &highlightBrush);
-    } else {
-      dc->FillRect(&itemRect, &highlightBrush);
-    }
+  // Background. An item with anything in its picture cell is highlighted
+  // only from the bar onwards.
+  if (!facts.selected) {
+    fills.FillSystem(itemRect, menuIndex);
+  } else if (facts.cell != PictureCell::None) {
+    fills.FillSystem(MakeRect(barLeft, top, itemRect.right, itemRect.bottom), COLOR_HIGHLIGHT);
+  } else {
+    fills.FillSystem(itemRect, COLOR_HIGHLIGHT);
   }
-  // Frames in the menu colour where an unselected item is all menu colour
-  // (the item's own edge, and the picture cell and its box when they lie
-  // inside the item) change no pixel, and are left out.
+  // Fills and frames in the menu colour where an unselected item is all
+  // menu colour (the picture cell and its box, when they lie inside the
+  // item) change no pixel, and are left out. Elsewhere the cell's own frame
+  // is left out wherever the cell is filled after it.
   const bool menuGround = !facts.selected && Contains(itemRect, box);
+  // The 3-D frame's colours, read where a frame is drawn.
+  const auto shadow = [] { return GetSysColor(COLOR_BTNSHADOW); };
+  const auto light = [] { return GetSysColor(COLOR_BTNHIGHLIGHT); };
 
-  // Picture.
-  if (facts.ShowsPictureCell()) {
-    const COLORREF shadow = GetSysColor(COLOR_BTNSHADOW);
-    const COLORREF light = GetSysColor(COLOR_BTNHIGHLIGHT);
-    if (!menuGround) {
-      dc->Draw3dRect(&cell, menuColor, menuColor);
-    }
-    if (facts.useCheckImage && m_settings.checkImages != nullptr) {
-      dc->FillRect(&cell, &menuBrush);
+  switch (facts.cell) {
+    case PictureCell::None:
+      break;
+    case PictureCell::CheckMark:
+      // A tick, or a dot for an item with its own check bitmap.
+      menu_drawing::PaintClassicCheckCell(dc, checkBox, facts.selected,
+                                          MenuItemFacts::HasOwnCheckBitmap(*drawItem), m_facts);
+      break;
+    case PictureCell::CheckImage:
       if (!menuGround) {
-        dc->Draw3dRect(&box, menuColor, menuColor);
+        fills.Box(box, menuColor, menuColor, menuColor);
       }
       m_settings.checkImages->Draw(dc, facts.selected ? 1 : 0, picture, ILD_TRANSPARENT);
-    } else if (facts.disabledPicture) {
+      break;
+    case PictureCell::Disabled:
       if (!menuGround) {
+        dc->Draw3dRect(&cell, menuColor, menuColor);
         dc->Draw3dRect(&box, menuColor, menuColor);
       }
       if (facts.ListUsable()) {
         MenuPictures(m_settings, m_facts)
             .PaintDisabledPicture(dc, picture.x, picture.y, facts.list, facts.index, menuColor);
       }
-    } else if (facts.selectedPicture) {
-      dc->FillRect(&cell, &menuBrush);
+      break;
+    case PictureCell::Selected:
+      if (!m_facts.recognisedOs) {
+        fills.Fill(cell, menuColor);
+      } else if (facts.checked) {
+        fills.Box(box, shadow(), light(), menuColor);  // sunken
+      } else {
+        fills.Box(box, light(), shadow(), menuColor);  // raised
+      }
+      DrawPicture(dc, fills, facts, picture, menuColor, cell);
+      break;
+    case PictureCell::Checked:
       if (m_facts.recognisedOs) {
-        if (facts.checked) {
-          dc->Draw3dRect(&box, shadow, light);  // sunken
-        } else {
-          dc->Draw3dRect(&box, light, shadow);  // raised
-        }
+        fills.Box(box, shadow(), light(), BlendToWhite(menuColor, 0.6));  // sunken
+      } else {
+        fills.Fill(cell, BlendToWhite(menuColor, 0.6));
       }
-      if (facts.ListUsable()) {
-        facts.list->Draw(dc, facts.index, picture, ILD_TRANSPARENT);
-      }
-    } else if (facts.checked) {
-      CBrush checkedBrush(BlendToWhite(menuColor, 0.6));
-      dc->FillRect(&cell, &checkedBrush);
-      if (m_facts.recognisedOs) {
-        dc->Draw3dRect(&box, shadow, light);
-      }
-      if (facts.ListUsable()) {
-        facts.list->Draw(dc, facts.index, picture, ILD_TRANSPARENT);
-      }
-    } else {
-      dc->FillRect(&cell, &menuBrush);
+      DrawPicture(dc, fills, facts, picture, BlendToWhite(menuColor, 0.6), cell);
+      break;
+    case PictureCell::Plain:
       if (!menuGround) {
-        dc->Draw3dRect(&box, menuColor, menuColor);
+        fills.Box(box, menuColor, menuColor, menuColor);
       }
-      if (facts.ListUsable()) {
-        facts.list->Draw(dc, facts.index, picture, ILD_TRANSPARENT);
-      }
-    }
-  }
-
-  // Drawn check mark: a tick, or a dot for an item with its own check bitmap.
-  if (!facts.hasPictureSource && facts.checked && !facts.useCheckImage) {
-    menu_drawing::PaintClassicCheckCell(dc, checkBox, facts.selected,
-                                        MenuItemFacts::HasOwnCheckBitmap(*drawItem), m_facts);
+      DrawPicture(dc, fills, facts, picture, menuColor, cell);
+      break;
   }
 
   // Text.
   if (!facts.text.IsEmpty()) {
-    RECT textRect = MakeRect(textLeft, top - 1, itemRect.right, itemRect.bottom - 1);
-    if (facts.hasTab) {
-      textRect.right -= width;
-    }
-    const int previousMode = dc->SetBkMode(TRANSPARENT);
-    const COLORREF previousColor = dc->GetTextColor();
-    auto drawTexts = [&](RECT r) {
-      dc->DrawText(facts.label, facts.label.GetLength(), &r, DT_SINGLELINE | DT_VCENTER);
-      if (facts.hasTab) {
-        dc->DrawText(facts.accelerator, facts.accelerator.GetLength(), &r,
-                     DT_SINGLELINE | DT_VCENTER | DT_RIGHT);
-      }
-    };
+    const RECT textRect = menu_drawing::ItemTextRect(itemRect, textLeft, facts, width);
     if (!facts.grayed) {
-      dc->SetTextColor(textColor);
-      drawTexts(textRect);
+      menu_drawing::PaintItemText(
+          dc, facts, textRect, GetSysColor(facts.selected ? COLOR_HIGHLIGHTTEXT : COLOR_MENUTEXT));
     } else if (facts.selected) {
-      dc->SetTextColor(menuColor);
-      drawTexts(textRect);
+      menu_drawing::PaintItemText(dc, facts, textRect, menuColor);
     } else {
       // Embossed: a highlight copy one pixel down and right under the grey.
-      dc->SetTextColor(GetSysColor(COLOR_BTNHIGHLIGHT));
-      drawTexts(Offset(textRect, 1, 1));
-      dc->SetTextColor(GetSysColor(COLOR_GRAYTEXT));
-      drawTexts(textRect);
+      const COLORREF raised = GetSysColor(COLOR_BTNHIGHLIGHT);
+      menu_drawing::PaintItemText(dc, facts, textRect, GetSysColor(COLOR_GRAYTEXT), &raised);
     }
-    dc->SetTextColor(previousColor);
-    dc->SetBkMode(previousMode);
   }
   return TRUE;
+}
+
+void ClassicItemPainter::DrawPicture(CDC* dc, SolidFills& fills, const MenuItemFacts& facts,
+                                     POINT at, COLORREF background, const RECT& filled) const {
+  if (facts.ListUsable()) {
+    MenuPictures(m_settings, m_facts)
+        .PaintPicture(dc, at.x, at.y, facts.list, facts.index, background, filled,
+                      !fills.FewColors());
+  }
 }

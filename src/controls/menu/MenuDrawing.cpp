@@ -1,6 +1,8 @@
 #include "controls/menu/MenuDrawing.h"
 
 #include "controls/menu/ColorBlend.h"
+#include "controls/menu/MenuItemFacts.h"
+#include "controls/menu/SolidFills.h"
 #include "framework/CBitmap.h"
 #include "framework/CBrush.h"
 #include "framework/CDC.h"
@@ -50,47 +52,95 @@ void menu_drawing::PaintCheckTick(CDC* dc, int x, int y, COLORREF color) {
   if (dc == nullptr) {
     return;
   }
+  // Seven strokes drawn as one call: each is a line of its own, its end
+  // point left out, as MoveTo and LineTo draw it.
   static const int rise[7] = {2, 3, 4, 3, 2, 1, 0};
+  POINT ends[14];
+  DWORD counts[7];
+  for (int i = 0; i < 7; ++i) {
+    ends[2 * i] = POINT{x + i, y + rise[i]};
+    ends[2 * i + 1] = POINT{x + i, y + rise[i] + 3};
+    counts[i] = 2;
+  }
   CPen pen(PS_SOLID, 0, color);
   SelectionGuard keepPen(*dc, pen);
-  for (int i = 0; i < 7; ++i) {
-    dc->MoveTo(x + i, y + rise[i]);
-    dc->LineTo(x + i, y + rise[i] + 3);
-  }
+  PolyPolyline(dc->m_hDC, ends, counts, 7);
 }
 
-BOOL menu_drawing::PaintClassicCheckCell(CDC* dc, const RECT& rect, bool selected, bool radio,
+void menu_drawing::PaintClassicCheckCell(CDC* dc, const RECT& rect, bool selected, bool radio,
                                          const MenuLookFacts& look) {
   if (dc == nullptr) {
-    return TRUE;
+    return;
   }
-  COLORREF color = GetSysColor(look.xpLook ? COLOR_BTNFACE : COLOR_MENU);
-  if (!selected) {
-    color = BlendToWhite(color, 0.6);
-  }
+  const int menuIndex = look.xpLook ? COLOR_BTNFACE : COLOR_MENU;
   {
-    CBrush brush(color);
-    dc->FillRect(&rect, &brush);
+    SolidFills fills(*dc);
+    if (selected) {
+      fills.FillSystem(rect, menuIndex);
+    } else {
+      fills.Fill(rect, BlendToWhite(GetSysColor(menuIndex), 0.6));
+    }
   }
   if (look.recognisedOs) {
     RECT edge = rect;
     dc->DrawEdge(&edge, BDR_SUNKENOUTER, BF_RECT);
   }
   PaintCellMark(dc, rect, radio, rect.left + 4);
-  return TRUE;
 }
 
-BOOL menu_drawing::PaintFlatCheckCell(CDC* dc, const RECT& rect, bool radio, COLORREF frameColor) {
+void menu_drawing::PaintFlatCheckCell(CDC* dc, const RECT& rect, bool radio, COLORREF frameColor) {
   if (dc == nullptr) {
-    return TRUE;
+    return;
   }
-  {
-    CBrush brush(BlendToWhite(frameColor, 0.85));
-    dc->FillRect(&rect, &brush);
-  }
-  dc->Draw3dRect(&rect, frameColor, frameColor);
+  SolidFills(*dc).FramedFill(rect, frameColor, BlendToWhite(frameColor, 0.85));
   PaintCellMark(dc, rect, radio, rect.left + 5);
-  return TRUE;
+}
+
+menu_drawing::ItemToPaint menu_drawing::ItemToPaintOf(const DRAWITEMSTRUCT* drawItem) {
+  ItemToPaint target;
+  if (drawItem == nullptr) {
+    return target;
+  }
+  const auto* item = reinterpret_cast<const MenuItemData*>(drawItem->itemData);
+  CDC* dc = CDC::FromHandle(drawItem->hDC);
+  if (item != nullptr && dc != nullptr) {
+    target.item = item;
+    target.dc = dc;
+  }
+  return target;
+}
+
+RECT menu_drawing::ItemTextRect(const RECT& item, LONG textLeft, const MenuItemFacts& facts,
+                                int imageWidth) {
+  RECT rect{textLeft, item.top - 1, item.right, item.bottom - 1};
+  if (facts.hasTab) {
+    rect.right -= imageWidth;
+  }
+  return rect;
+}
+
+void menu_drawing::PaintItemText(CDC* dc, const MenuItemFacts& facts, const RECT& rect,
+                                 COLORREF color, const COLORREF* raisedUnder) {
+  const auto draw = [&](RECT r) {
+    dc->DrawText(facts.label, &r, DT_SINGLELINE | DT_VCENTER);
+    if (facts.hasTab) {
+      dc->DrawText(facts.accelerator, &r, DT_SINGLELINE | DT_VCENTER | DT_RIGHT);
+    }
+  };
+  const int previousMode = dc->SetBkMode(TRANSPARENT);
+  COLORREF previousColor;
+  if (raisedUnder != nullptr) {
+    previousColor = dc->SetTextColor(*raisedUnder);
+    RECT raised = rect;
+    OffsetRect(&raised, 1, 1);
+    draw(raised);
+    dc->SetTextColor(color);
+  } else {
+    previousColor = dc->SetTextColor(color);
+  }
+  draw(rect);
+  dc->SetTextColor(previousColor);
+  dc->SetBkMode(previousMode);
 }
 
 void menu_drawing::PaintDisabledMasked(CDC* dc, int x, int y, int width, int height,

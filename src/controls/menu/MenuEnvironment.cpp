@@ -97,7 +97,7 @@ MenuLookFacts MenuEnvironment::CurrentLook() {
   return LookFor(CurrentOsClass(), classicTheme);
 }
 
-int MenuEnvironment::ChooseDrawMode(HDC dc, const MenuLookFacts& look) {
+DrawMode MenuEnvironment::ChooseDrawMode(HDC dc, const MenuLookFacts& look) {
   CDC* wrapper = CDC::FromHandle(dc);
   if (wrapper != nullptr && (wrapper->GetDeviceCaps(RASTERCAPS) & RC_PALETTE)) {
     return DrawModeClassic;

@@ -15,8 +15,8 @@ enum DrawMode : int { DrawModeClassic = 0, DrawModeFlat = 1 };
 class MenuEnvironment {
  public:
   // Fixed settings.
-  static constexpr int s_drawModeXp = DrawModeFlat;
-  static constexpr int s_drawModeOther = DrawModeClassic;
+  static constexpr DrawMode s_drawModeXp = DrawModeFlat;
+  static constexpr DrawMode s_drawModeOther = DrawModeClassic;
   static constexpr BOOL s_imageEffects = TRUE;
   static constexpr BOOL s_classicHighlightDisabled = TRUE;
   static constexpr BOOL s_flatHighlightDisabled = FALSE;
@@ -41,7 +41,7 @@ class MenuEnvironment {
   // The draw mode of an item drawn on dc with the given look: the classic one
   // on a palette display (the flat look's blended colours would only dither
   // there), else the draw mode set for the look.
-  static int ChooseDrawMode(HDC dc, const MenuLookFacts& look);
+  static DrawMode ChooseDrawMode(HDC dc, const MenuLookFacts& look);
 
  private:
   static int s_osClass;  // -1 until computed

@@ -47,15 +47,24 @@ MenuItemFacts MenuItemFacts::Read(const MenuSettings& settings, const MenuItemDa
     }
   }
 
-  if (facts.checked && !facts.hasPictureSource) {
-    facts.useCheckImage =
+  if (!facts.hasPictureSource) {
+    // A check shows the menu's check pictures when it has them (a missing
+    // list then leaves the cell as a checked picture's, without a mark).
+    const bool checkImage =
         (facts.selected && settings.selectedCheckBitmapId > 0) || settings.checkBitmapId > 0;
-  } else if (facts.hasPictureSource) {
-    facts.hasPicture = true;
-    if (facts.selected && !facts.grayed) {
-      facts.selectedPicture = true;
+    if (!facts.checked) {
+      facts.cell = PictureCell::None;
+    } else if (!checkImage) {
+      facts.cell = PictureCell::CheckMark;
+    } else {
+      facts.cell = settings.checkImages != nullptr ? PictureCell::CheckImage : PictureCell::Checked;
     }
-    facts.disabledPicture = facts.grayed;
+  } else if (facts.grayed) {
+    facts.cell = PictureCell::Disabled;
+  } else if (facts.selected) {
+    facts.cell = PictureCell::Selected;
+  } else {
+    facts.cell = facts.checked ? PictureCell::Checked : PictureCell::Plain;
   }
   return facts;
 }

@@ -8,6 +8,18 @@ class CImageList;
 struct MenuSettings;
 struct MenuItemData;
 
+// What the picture cell at the left of an item shows, the same choice in both
+// looks (the first case that applies, in this order).
+enum class PictureCell {
+  None,        // no picture and no check: the cell is left to the background
+  CheckMark,   // checked, no picture, no check pictures: a drawn tick or dot
+  CheckImage,  // checked, no picture: one of the menu's check pictures
+  Disabled,    // a disabled item's picture, greyed
+  Selected,    // the picture of a selected item
+  Checked,     // the picture of a checked item (or a check picture that is missing)
+  Plain,       // the picture of an item that is none of these
+};
+
 // What one owner-drawn item of a TrellMenu shows, worked out from its record,
 // the menu's settings and the state the platform reports: its label and
 // accelerator, where its picture comes from, and which of the picture cell's
@@ -36,11 +48,7 @@ struct MenuItemFacts {
   int fadedIndex = -1;
   int shadowIndex = -1;
 
-  // The cases of the picture cell.
-  bool useCheckImage = false;  // checked, no picture, the menu's check pictures apply
-  bool hasPicture = false;
-  bool selectedPicture = false;
-  bool disabledPicture = false;
+  PictureCell cell = PictureCell::None;
 
   // flatRules: the flat look takes a shared picture only while the item has
   // no own picture index, and knows picture variants.
@@ -51,8 +59,5 @@ struct MenuItemFacts {
   // a dot instead of a tick), asked of the platform menu by command id.
   static bool HasOwnCheckBitmap(const DRAWITEMSTRUCT& drawItem);
 
-  bool ShowsPictureCell() const {
-    return useCheckImage || hasPicture || selectedPicture || disabledPicture;
-  }
   bool ListUsable() const;
 };

@@ -12,7 +12,6 @@
 #include "controls/menu/MenuScreenDC.h"
 #include "framework/Afx.h"
 #include "framework/CDC.h"
-#include "framework/SelectionGuard.h"
 
 namespace {
 
@@ -55,12 +54,18 @@ void MenuItemMeasurer::Measure(MEASUREITEMSTRUCT* measureItem) const {
     return;
   }
 
-  MenuScreenDC screen;
+  // In the menu font, on the DC kept for measuring; systems before Windows 95
+  // measure on a screen DC in its own font.
   UINT textWidth = 0;
-  if (screen.GetSafeHdc() != nullptr) {
-    // Systems before Windows 95 measure with the DC's own font.
-    SelectionGuard keepFont(screen.m_hDC, m_facts.recognisedOs ? MenuMetrics::Font() : nullptr);
-    textWidth = TextWidth(screen.m_hDC, item->text);
+  if (m_facts.recognisedOs) {
+    if (HDC kept = MenuMetrics::MeasuringDC()) {
+      textWidth = TextWidth(kept, item->text);
+    }
+  } else {
+    MenuScreenDC screen;
+    if (screen.GetSafeHdc() != nullptr) {
+      textWidth = TextWidth(screen.m_hDC, item->text);
+    }
   }
 
   const int column =

@@ -10,9 +10,10 @@
 // column, and a height that fits both the menu bar's text and a picture.
 //
 // Separators are as wide as the menu allows (width 0) and half as high as a
-// text item. Text is measured in the menu font on a screen DC; systems older
-// than Windows 95 measure with the DC's default font, and Win32s-class systems
-// get an estimate from the narrow text.
+// text item. Text is measured in the menu font on a DC kept for it
+// (MenuMetrics::MeasuringDC); systems older than Windows 95 measure on a
+// screen DC in its default font, and Win32s-class systems get an estimate
+// from the narrow text.
 class MenuItemMeasurer {
  public:
   MenuItemMeasurer(const MenuSettings& settings, const MenuLookFacts& facts);

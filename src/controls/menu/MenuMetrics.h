@@ -15,4 +15,10 @@ class MenuMetrics {
   // kept by the caller.
   static HFONT Font();
   static int MenuBarHeight();
+  // A memory DC compatible with the screen that holds the menu font (its own
+  // font when there is none), for measuring labels without making a DC and
+  // selecting a font around every measurement. Kept and renewed with the
+  // font; null when no DC can be made. Owned here: never deleted, released
+  // or left with other selections by the caller.
+  static HDC MeasuringDC();
 };

@@ -250,33 +250,59 @@ void MenuPictures::PaintDisabledPicture(CDC* dc, int x, int y, CImageList* list,
   PicturePatches().Draw(dc, x, y, key, paint);
 }
 
+void MenuPictures::PaintPicture(CDC* dc, int x, int y, CImageList* list, int index,
+                                COLORREF background, const RECT& filled,
+                                bool exactBackground) const {
+  PaintFromPatch(dc, x, y, list, index, -1, background, filled, exactBackground);
+}
+
 void MenuPictures::PaintLiftedPicture(CDC* dc, int x, int y, CImageList* list, int index,
                                       int shadowIndex, COLORREF background,
                                       const RECT& filled) const {
+  PaintFromPatch(dc, x, y, list, index, shadowIndex, background, filled, true);
+}
+
+void MenuPictures::PaintFromPatch(CDC* dc, int x, int y, CImageList* list, int index,
+                                  int shadowIndex, COLORREF background, const RECT& filled,
+                                  bool exactBackground) const {
   if (list == nullptr) {
     return;
   }
-  // (left, top) is the patch's corner: one pixel up and left of (x, y).
-  const auto paint = [&](CDC* target, int left, int top) {
-    list->Draw(target, shadowIndex, POINT{left + 2, top + 2}, ILD_TRANSPARENT);
-    list->Draw(target, index, POINT{left, top}, ILD_TRANSPARENT);
-  };
   PicturePatchCache::Key key;
-  key.kind = PicturePatchCache::Kind::Lifted;
   key.list = list->m_hImageList;
   key.index = index;
-  key.shadowIndex = shadowIndex;
-  key.width = m_settings.imageWidth;
-  key.height = m_settings.imageHeight;
   key.background = background;
+  bool cached = list->m_hImageList == s_sharedImages.m_hImageList;
+  // The patch's corner: a lifted picture's is one pixel up and left of
+  // (x, y), where the picture goes, its shadow one pixel down and right.
+  const bool lifted = shadowIndex >= 0;
+  int left = x;
+  int top = y;
+  if (lifted) {
+    key.kind = PicturePatchCache::Kind::Lifted;
+    key.shadowIndex = shadowIndex;
+    key.width = m_settings.imageWidth;
+    key.height = m_settings.imageHeight;
+    left = x - 1;
+    top = y - 1;
+  } else {
+    key.kind = PicturePatchCache::Kind::Plain;
+    cached = cached && exactBackground &&
+             ImageList_GetIconSize(list->m_hImageList, &key.width, &key.height);
+  }
+  const auto paint = [&](CDC* target, int cornerX, int cornerY) {
+    if (lifted) {
+      list->Draw(target, shadowIndex, POINT{cornerX + 2, cornerY + 2}, ILD_TRANSPARENT);
+    }
+    list->Draw(target, index, POINT{cornerX, cornerY}, ILD_TRANSPARENT);
+  };
   const SIZE size = PicturePatchCache::PatchSize(key);
-  const bool inside = x - 1 >= filled.left && y - 1 >= filled.top &&
-                      x - 1 + size.cx <= filled.right && y - 1 + size.cy <= filled.bottom;
-  if (!inside || list->m_hImageList != s_sharedImages.m_hImageList) {
-    paint(dc, x - 1, y - 1);
+  if (!cached || left < filled.left || top < filled.top || left + size.cx > filled.right ||
+      top + size.cy > filled.bottom) {
+    paint(dc, left, top);
     return;
   }
-  PicturePatches().Draw(dc, x - 1, y - 1, key, paint);
+  PicturePatches().Draw(dc, left, top, key, paint);
 }
 
 BOOL MenuPictures::IconToBitmap(CDC* dc, CImageList* list, int index, CBitmap* bitmap) const {

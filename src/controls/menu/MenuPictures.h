@@ -24,9 +24,10 @@ class MenuPictures {
   static CImageList s_sharedImages;      // pictures by command
   static CDWordArray s_imageCommandIds;  // command of each shared picture
 
-  // The greyed pictures of disabled items and the lifted pictures of hovered
-  // ones, made once per picture, size, style and background. Class-wide like the shared list:
-  // emptied when a shared picture is added or replaced, freed at exit.
+  // The greyed pictures of disabled items, the lifted pictures of hovered
+  // ones and the plain pictures on their cells, made once per picture, size,
+  // style and background. Class-wide like the shared list: emptied when a
+  // shared picture is added or replaced, freed at exit.
   static PicturePatchCache& PicturePatches();
 
   MenuPictures(const MenuSettings& settings, const MenuLookFacts& look);
@@ -37,6 +38,14 @@ class MenuPictures {
   // list's (an item's own list may change behind the menu's back).
   void PaintDisabledPicture(CDC* dc, int x, int y, CImageList* list, int index,
                             COLORREF background) const;
+  // Draws picture index of list as it is (transparent where its mask says),
+  // its top left at (x, y), over background. From the cache when the picture
+  // is the shared list's, it lies inside filled (the area already filled with
+  // background) and background is what a fill of the picture's patch would
+  // paint there (exactBackground: not so on devices of 256 colours or fewer,
+  // where a brush dithers); else straight onto dc.
+  void PaintPicture(CDC* dc, int x, int y, CImageList* list, int index, COLORREF background,
+                    const RECT& filled, bool exactBackground) const;
   // Draws picture index of list hovered: lifted to one pixel up and left of
   // (x, y), over its shadow (shadowIndex) one pixel down and right of it. From
   // the cache when the picture is the shared list's and the patch lies inside
@@ -77,6 +86,11 @@ class MenuPictures {
   void MakeShadowBitmap(CBitmap* bitmap) const;
 
  private:
+  // The plain (shadowIndex -1) or the lifted picture, from the cache where
+  // that can be done (see PaintPicture and PaintLiftedPicture).
+  void PaintFromPatch(CDC* dc, int x, int y, CImageList* list, int index, int shadowIndex,
+                      COLORREF background, const RECT& filled, bool exactBackground) const;
+
   MenuSettings m_settings;
   MenuLookFacts m_look;
 };

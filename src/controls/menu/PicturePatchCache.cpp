@@ -1,5 +1,6 @@
 #include "controls/menu/PicturePatchCache.h"
 
+#include "controls/menu/SolidFills.h"
 #include "framework/CDC.h"
 #include "framework/SelectionGuard.h"
 
@@ -12,18 +13,22 @@ bool PicturePatchCache::Key::operator==(const Key& other) const {
 void PicturePatchCache::CheckColours() {
   // The colours greyed pictures are made from: the face a picture is drawn
   // on before it is greyed, and the two embossing colours.
-  const COLORREF now[3] = {GetSysColor(COLOR_BTNFACE), GetSysColor(COLOR_BTNHIGHLIGHT),
-                           GetSysColor(COLOR_BTNSHADOW)};
-  if (now[0] != m_colours[0] || now[1] != m_colours[1] || now[2] != m_colours[2]) {
+  const COLORREF now[kColours] = {GetSysColor(COLOR_BTNFACE), GetSysColor(COLOR_BTNHIGHLIGHT),
+                                  GetSysColor(COLOR_BTNSHADOW)};
+  bool same = true;
+  for (int i = 0; i < kColours; ++i) {
+    same = same && now[i] == m_colours[i];
+  }
+  if (!same) {
     Clear();
-    for (int i = 0; i < 3; ++i) {
+    for (int i = 0; i < kColours; ++i) {
       m_colours[i] = now[i];
     }
   }
 }
 
 SIZE PicturePatchCache::PatchSize(const Key& key) {
-  const int margin = key.kind == Kind::Lifted ? 2 : 1;
+  const int margin = key.kind == Kind::Lifted ? 2 : key.kind == Kind::Greyed ? 1 : 0;
   return SIZE{key.width + margin, key.height + margin};
 }
 
@@ -35,34 +40,72 @@ void PicturePatchCache::Draw(CDC* dc, int x, int y, const Key& key, const Painte
   }
   CheckColours();
   const SIZE size = PatchSize(key);
-  const int width = size.cx;
-  const int height = size.cy;
+  // A 32-bit DIB holds every colour of a target of 24 or 32 bits exactly and
+  // is drawn through the kept DC; for other targets the patch is a bitmap
+  // compatible with the target, on a DC made for it.
+  const bool dib = SolidFills::ColorBits(dc->m_hDC) >= 24;
   CDC patchDC;
-  if (!patchDC.CreateCompatibleDC(dc)) {
-    paint(dc, x, y);
-    return;
+  if (dib) {
+    if (!m_dibDC) {
+      m_dibDC.reset(::CreateCompatibleDC(nullptr));
+    }
+    // Borrowed, not owned: given back below, before patchDC goes.
+    patchDC.m_hDC = m_dibDC.get();
+    patchDC.m_hAttribDC = m_dibDC.get();
+  } else {
+    patchDC.CreateCompatibleDC(dc);
   }
-  for (Entry& entry : m_entries) {
-    if (entry.key == key) {
-      SelectionGuard keepPatch(patchDC, entry.patch);
-      dc->BitBlt(x, y, width, height, &patchDC, 0, 0, SRCCOPY);
-      return;
+
+  const Entry* found = nullptr;
+  for (const Entry& entry : m_entries) {
+    if (entry.key == key && entry.dib == dib) {
+      found = &entry;
+      break;
     }
   }
   Entry made;
-  made.key = key;
-  if (!made.patch.CreateCompatibleBitmap(dc, width, height)) {
-    paint(dc, x, y);
+  if (found == nullptr && patchDC.m_hDC != nullptr) {
+    made.key = key;
+    made.dib = dib;
+    if (dib) {
+      BITMAPINFO info{};
+      info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
+      info.bmiHeader.biWidth = size.cx;
+      info.bmiHeader.biHeight = -size.cy;  // top-down
+      info.bmiHeader.biPlanes = 1;
+      info.bmiHeader.biBitCount = 32;
+      info.bmiHeader.biCompression = BI_RGB;
+      void* bits = nullptr;
+      made.patch.CreateDIBSection(&patchDC, &info, DIB_RGB_COLORS, &bits);
+    } else {
+      made.patch.CreateCompatibleBitmap(dc, size.cx, size.cy);
+    }
+  }
+  const CBitmap& patch = found != nullptr ? found->patch : made.patch;
+  bool drawn = false;
+  if (patch.m_hObject != nullptr) {
+    SelectionGuard keepPatch(patchDC, patch);
+    if (keepPatch.Previous() != nullptr) {
+      if (found == nullptr) {
+        patchDC.FillSolidRect(0, 0, size.cx, size.cy, key.background);
+        paint(&patchDC, 0, 0);
+      }
+      dc->BitBlt(x, y, size.cx, size.cy, &patchDC, 0, 0, SRCCOPY);
+      drawn = true;
+    }
+  }
+  if (dib) {
+    patchDC.m_hDC = nullptr;
+    patchDC.m_hAttribDC = nullptr;
+  }
+  if (!drawn) {
+    paint(dc, x, y);  // no patch could be made: straight onto the item
     return;
   }
-  {
-    SelectionGuard keepPatch(patchDC, made.patch);
-    patchDC.FillSolidRect(0, 0, width, height, key.background);
-    paint(&patchDC, 0, 0);
-    dc->BitBlt(x, y, width, height, &patchDC, 0, 0, SRCCOPY);
+  if (found == nullptr) {
+    if (m_entries.size() >= kCapacity) {
+      m_entries.erase(m_entries.begin());
+    }
+    m_entries.push_back(std::move(made));
   }
-  if (m_entries.size() >= kCapacity) {
-    m_entries.erase(m_entries.begin());
-  }
-  m_entries.push_back(std::move(made));
 }

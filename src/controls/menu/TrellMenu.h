@@ -148,10 +148,12 @@ class TrellMenu : public CMenu {
     menu_drawing::PaintCheckTick(dc, x, y, color);
   }
   static BOOL PaintClassicCheckCell(CDC* dc, const RECT& rect, bool selected, bool radio) {
-    return menu_drawing::PaintClassicCheckCell(dc, rect, selected, radio, Look(TRUE));
+    menu_drawing::PaintClassicCheckCell(dc, rect, selected, radio, Look(TRUE));
+    return TRUE;
   }
   static BOOL PaintFlatCheckCell(CDC* dc, const RECT& rect, bool radio, COLORREF frameColor) {
-    return menu_drawing::PaintFlatCheckCell(dc, rect, radio, frameColor);
+    menu_drawing::PaintFlatCheckCell(dc, rect, radio, frameColor);
+    return TRUE;
   }
   static void PaintDisabledMasked(CDC* dc, int x, int y, int width, int height, CBitmap* picture,
                                   int sourceX, int sourceY, COLORREF background) {

@@ -220,4 +220,30 @@ TEST(MenuMeasure, MenuMetricsAreKeptUntilTheSystemSettingsChange) {
   EXPECT_EQ(GetObjectType(kept), 0u);
 }
 
+// Labels are measured on a DC kept with the menu font; when the menu font
+// changes and the system says so, they are measured in the new font.
+TEST(MenuMeasure, ASettingsChangeMeasuresInTheNewMenuFont) {
+  NONCLIENTMETRICSA before{};
+  before.cbSize = sizeof(before);
+  ASSERT_TRUE(SystemParametersInfoA(SPI_GETNONCLIENTMETRICS, sizeof(before), &before, 0));
+  TestMenu t;
+  const wchar_t* text = L"Properties\tAlt+Enter";
+  MenuItemData* item = t.Add(text, MF_STRING, 101);
+  const UINT oldWidth = Measure(t.menu, item, kFlat).itemWidth;
+  ASSERT_EQ(static_cast<UINT>(ScreenTextWidth(text, true) + 31), oldWidth);
+
+  NONCLIENTMETRICSA larger = before;
+  larger.lfMenuFont.lfHeight = before.lfMenuFont.lfHeight < 0 ? -24 : 24;
+  ASSERT_TRUE(SystemParametersInfoA(SPI_SETNONCLIENTMETRICS, sizeof(larger), &larger, 0));
+  AfxNoteSystemSettingsChange();
+  const LONG newText = ScreenTextWidth(text, true);
+  const UINT newWidth = Measure(t.menu, item, kFlat).itemWidth;
+
+  SystemParametersInfoA(SPI_SETNONCLIENTMETRICS, sizeof(before), &before, 0);
+  AfxNoteSystemSettingsChange();
+  EXPECT_GT(newWidth, oldWidth);
+  EXPECT_EQ(static_cast<UINT>(newText + 31), newWidth);
+  EXPECT_EQ(oldWidth, Measure(t.menu, item, kFlat).itemWidth);
+}
+
 }  // namespace
