@@ -4,6 +4,7 @@
 
 #include "controls/button/ButtonGeometry.h"
 #include "controls/button/StyledButton.h"
+#include "controls/menu/SolidFills.h"
 #include "framework/CBrush.h"
 #include "framework/CClientDC.h"
 #include "framework/CDC.h"
@@ -25,35 +26,60 @@ RECT ToRect(const button_geometry::Box& b) {
   return r;
 }
 
+// The pixels a line from a to b draws (b itself left out), for a line along
+// one row or one column, as one pattern fill of the DC's brush.
+void FillLinePixels(HDC dc, POINT a, POINT b) {
+  const int dx = b.x - a.x;
+  const int dy = b.y - a.y;
+  if (dx == 0 && dy == 0) {
+    return;  // a line to its own start point draws nothing
+  }
+  const int x = dx < 0 ? b.x + 1 : a.x;
+  const int y = dy < 0 ? b.y + 1 : a.y;
+  ::PatBlt(dc, x, y, dx == 0 ? 1 : (dx < 0 ? -dx : dx), dy == 0 ? 1 : (dy < 0 ? -dy : dy), PATCOPY);
+}
+
 // The raised edges of an unpressed button in the 3-D look: highlight and
 // light on the top and left, dark shadow and shadow on the bottom and right,
-// each an L of two one-pixel lines whose end point is not drawn. Each L is
-// one polyline, which draws what a move and two line-to calls draw; the
-// current position is then left where those calls would leave it. The four
-// pens live for this one call; they are plain platform pens rather than
-// framework wrappers, whose handle-map bookkeeping nothing here needs.
+// each an L of two one-pixel lines whose end point is not drawn; the DC's
+// current position is left at the last L's end, where a move and two line-to
+// calls would leave it.
+//
+// With more than 256 colours a system colour's own brush paints exactly the
+// pixels a pen of that colour does, so each line is one pattern fill of the
+// system brush and no pen is made. With fewer colours (a brush of a colour the
+// palette lacks dithers, where a pen takes the nearest colour) each L is one
+// polyline with a plain pen of its own, which lives for this one call.
 void PaintRaisedEdges(CDC* dc, const RECT& r) {
-  const UniquePen highlight(::CreatePen(PS_SOLID, 1, ::GetSysColor(COLOR_BTNHIGHLIGHT)));
-  const UniquePen light(::CreatePen(PS_SOLID, 1, ::GetSysColor(COLOR_3DLIGHT)));
-  const UniquePen darkShadow(::CreatePen(PS_SOLID, 1, ::GetSysColor(COLOR_3DDKSHADOW)));
-  const UniquePen shadow(::CreatePen(PS_SOLID, 1, ::GetSysColor(COLOR_BTNSHADOW)));
-  const POINT highlightEdge[] = {{r.left, r.bottom - 1}, {r.left, r.top}, {r.right, r.top}};
-  const POINT lightEdge[] = {
-      {r.left + 1, r.bottom - 1}, {r.left + 1, r.top + 1}, {r.right, r.top + 1}};
-  const POINT darkShadowEdge[] = {
-      {r.left, r.bottom - 1}, {r.right - 1, r.bottom - 1}, {r.right - 1, r.top - 1}};
-  const POINT shadowEdge[] = {
-      {r.left + 1, r.bottom - 2}, {r.right - 2, r.bottom - 2}, {r.right - 2, r.top}};
-  SelectionGuard keepPen(*dc, highlight.get());
-  dc->Polyline(highlightEdge, 3);
-  dc->SelectHandle(light.get());
-  dc->Polyline(lightEdge, 3);
-  dc->SelectHandle(darkShadow.get());
-  dc->Polyline(darkShadowEdge, 3);
-  dc->SelectHandle(shadow.get());
-  dc->Polyline(shadowEdge, 3);
-  dc->MoveTo(shadowEdge[2].x, shadowEdge[2].y);
-  // The guard selects the previous pen back before the pens are deleted.
+  const struct {
+    int color;
+    POINT line[3];
+  } edges[] = {
+      {COLOR_BTNHIGHLIGHT, {{r.left, r.bottom - 1}, {r.left, r.top}, {r.right, r.top}}},
+      {COLOR_3DLIGHT, {{r.left + 1, r.bottom - 1}, {r.left + 1, r.top + 1}, {r.right, r.top + 1}}},
+      {COLOR_3DDKSHADOW,
+       {{r.left, r.bottom - 1}, {r.right - 1, r.bottom - 1}, {r.right - 1, r.top - 1}}},
+      {COLOR_BTNSHADOW,
+       {{r.left + 1, r.bottom - 2}, {r.right - 2, r.bottom - 2}, {r.right - 2, r.top}}},
+  };
+  HDC hdc = dc->m_hDC;
+  if (SolidFills::ColorBits(hdc) > 8) {
+    SelectionGuard keepBrush(hdc, ::GetSysColorBrush(COLOR_BTNHIGHLIGHT));
+    for (const auto& edge : edges) {
+      ::SelectObject(hdc, ::GetSysColorBrush(edge.color));
+      FillLinePixels(hdc, edge.line[0], edge.line[1]);
+      FillLinePixels(hdc, edge.line[1], edge.line[2]);
+    }
+  } else {
+    SelectionGuard keepPen(hdc, ::GetStockObject(BLACK_PEN));
+    for (const auto& edge : edges) {
+      const UniquePen pen(::CreatePen(PS_SOLID, 1, ::GetSysColor(edge.color)));
+      ::SelectObject(hdc, pen.get());
+      ::Polyline(hdc, edge.line, 3);
+      ::SelectObject(hdc, ::GetStockObject(BLACK_PEN));  // before the pen is deleted
+    }
+  }
+  dc->MoveTo(edges[3].line[2].x, edges[3].line[2].y);
 }
 
 // The caption centred in captionRect (which ends up as the text's bounds),
