@@ -183,6 +183,62 @@ TEST_F(ButtonDrawing, ThreeDBevelLeavesTheCurrentPositionAtItsLastLine) {
   EXPECT_EQ(0, at.y);
 }
 
+// The bevel, for items down to a few pixels and less, is exactly the four
+// lines drawn with pens (each end point left out), whatever calls draw it.
+TEST_F(ButtonDrawing, ThreeDBevelIsTheFourLinesAtEverySize) {
+  button.SetFlat(FALSE, FALSE);
+  const SIZE sizes[] = {{kWidth, kHeight}, {7, 5}, {3, 3}, {2, 2}, {1, 4}, {4, 1}, {1, 1}};
+  for (const SIZE& size : sizes) {
+    SCOPED_TRACE(testing::Message() << size.cx << " x " << size.cy);
+    canvas.Fill(RGB(0, 0, 0));
+    DRAWITEMSTRUCT item = {};
+    item.CtlType = ODT_BUTTON;
+    item.hwndItem = button.m_hWnd;
+    item.hDC = canvas.dc();
+    item.rcItem = {10, 10, 10 + size.cx, 10 + size.cy};
+    button.SetWindowText("");
+    button.DrawItem(&item);
+    std::vector<COLORREF> ours;
+    for (int y = 0; y < kHeight; ++y) {
+      for (int x = 0; x < kWidth; ++x) {
+        ours.push_back(canvas.At(x, y));
+      }
+    }
+
+    canvas.Fill(RGB(0, 0, 0));
+    const RECT& r = item.rcItem;
+    const UniqueBrush face(::CreateSolidBrush(kFaceNormal));
+    ::FillRect(canvas.dc(), &r, face.get());
+    const struct {
+      int color;
+      POINT line[3];
+    } edges[] = {
+        {COLOR_BTNHIGHLIGHT, {{r.left, r.bottom - 1}, {r.left, r.top}, {r.right, r.top}}},
+        {COLOR_3DLIGHT,
+         {{r.left + 1, r.bottom - 1}, {r.left + 1, r.top + 1}, {r.right, r.top + 1}}},
+        {COLOR_3DDKSHADOW,
+         {{r.left, r.bottom - 1}, {r.right - 1, r.bottom - 1}, {r.right - 1, r.top - 1}}},
+        {COLOR_BTNSHADOW,
+         {{r.left + 1, r.bottom - 2}, {r.right - 2, r.bottom - 2}, {r.right - 2, r.top}}},
+    };
+    for (const auto& edge : edges) {
+      const UniquePen pen(::CreatePen(PS_SOLID, 1, Sys(edge.color)));
+      const HGDIOBJ previous = ::SelectObject(canvas.dc(), pen.get());
+      ::MoveToEx(canvas.dc(), edge.line[0].x, edge.line[0].y, nullptr);
+      ::LineTo(canvas.dc(), edge.line[1].x, edge.line[1].y);
+      ::LineTo(canvas.dc(), edge.line[2].x, edge.line[2].y);
+      ::SelectObject(canvas.dc(), previous);
+    }
+    int differing = 0;
+    for (int y = 0; y < kHeight; ++y) {
+      for (int x = 0; x < kWidth; ++x) {
+        differing += canvas.At(x, y) != ours[static_cast<size_t>(y * kWidth + x)] ? 1 : 0;
+      }
+    }
+    EXPECT_EQ(0, differing);
+  }
+}
+
 TEST_F(ButtonDrawing, ThreeDHoverIsIgnoredOnceSwitchedTo3D) {
   button.ForceHover(TRUE);
   button.SetFlat(FALSE, FALSE);
