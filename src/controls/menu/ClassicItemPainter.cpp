@@ -119,14 +119,16 @@ BOOL ClassicItemPainter::Paint(DRAWITEMSTRUCT* drawItem) const {
       }
       DrawPicture(dc, fills, facts, picture, menuColor, cell);
       break;
-    case PictureCell::Checked:
+    case PictureCell::Checked: {
+      const COLORREF checkedCell = BlendToWhite(menuColor, 0.6);
       if (m_facts.recognisedOs) {
-        fills.Box(box, shadow(), light(), BlendToWhite(menuColor, 0.6));  // sunken
+        fills.Box(box, shadow(), light(), checkedCell);  // sunken
       } else {
-        fills.Fill(cell, BlendToWhite(menuColor, 0.6));
+        fills.Fill(cell, checkedCell);
       }
-      DrawPicture(dc, fills, facts, picture, BlendToWhite(menuColor, 0.6), cell);
+      DrawPicture(dc, fills, facts, picture, checkedCell, cell);
       break;
+    }
     case PictureCell::Plain:
       if (!menuGround) {
         fills.Box(box, menuColor, menuColor, menuColor);

@@ -44,16 +44,15 @@ void PicturePatchCache::Draw(CDC* dc, int x, int y, const Key& key, const Painte
   // is drawn through the kept DC; for other targets the patch is a bitmap
   // compatible with the target, on a DC made for it.
   const bool dib = SolidFills::ColorBits(dc->m_hDC) >= 24;
-  CDC patchDC;
+  CDC madeDC;  // the DC made for a patch compatible with the target
+  CDC* patchDC = &madeDC;
   if (dib) {
     if (!m_dibDC) {
       m_dibDC.reset(::CreateCompatibleDC(nullptr));
     }
-    // Borrowed, not owned: given back below, before patchDC goes.
-    patchDC.m_hDC = m_dibDC.get();
-    patchDC.m_hAttribDC = m_dibDC.get();
+    patchDC = CDC::FromHandle(m_dibDC.get());  // a wrapper of the kept DC, which stays ours
   } else {
-    patchDC.CreateCompatibleDC(dc);
+    madeDC.CreateCompatibleDC(dc);
   }
 
   const Entry* found = nullptr;
@@ -64,7 +63,7 @@ void PicturePatchCache::Draw(CDC* dc, int x, int y, const Key& key, const Painte
     }
   }
   Entry made;
-  if (found == nullptr && patchDC.m_hDC != nullptr) {
+  if (found == nullptr && patchDC != nullptr && patchDC->m_hDC != nullptr) {
     made.key = key;
     made.dib = dib;
     if (dib) {
@@ -76,27 +75,23 @@ void PicturePatchCache::Draw(CDC* dc, int x, int y, const Key& key, const Painte
       info.bmiHeader.biBitCount = 32;
       info.bmiHeader.biCompression = BI_RGB;
       void* bits = nullptr;
-      made.patch.CreateDIBSection(&patchDC, &info, DIB_RGB_COLORS, &bits);
+      made.patch.CreateDIBSection(patchDC, &info, DIB_RGB_COLORS, &bits);
     } else {
       made.patch.CreateCompatibleBitmap(dc, size.cx, size.cy);
     }
   }
   const CBitmap& patch = found != nullptr ? found->patch : made.patch;
   bool drawn = false;
-  if (patch.m_hObject != nullptr) {
-    SelectionGuard keepPatch(patchDC, patch);
+  if (patch.m_hObject != nullptr && patchDC != nullptr) {
+    SelectionGuard keepPatch(*patchDC, patch);
     if (keepPatch.Previous() != nullptr) {
       if (found == nullptr) {
-        patchDC.FillSolidRect(0, 0, size.cx, size.cy, key.background);
-        paint(&patchDC, 0, 0);
+        patchDC->FillSolidRect(0, 0, size.cx, size.cy, key.background);
+        paint(patchDC, 0, 0);
       }
-      dc->BitBlt(x, y, size.cx, size.cy, &patchDC, 0, 0, SRCCOPY);
+      dc->BitBlt(x, y, size.cx, size.cy, patchDC, 0, 0, SRCCOPY);
       drawn = true;
     }
-  }
-  if (dib) {
-    patchDC.m_hDC = nullptr;
-    patchDC.m_hAttribDC = nullptr;
   }
   if (!drawn) {
     paint(dc, x, y);  // no patch could be made: straight onto the item
