@@ -4,12 +4,12 @@
 
 #include "controls/button/ButtonGeometry.h"
 #include "controls/button/StyledButton.h"
-#include "controls/menu/SolidFills.h"
 #include "framework/CBrush.h"
 #include "framework/CClientDC.h"
 #include "framework/CDC.h"
 #include "framework/SelectionGuard.h"
 #include "framework/UniqueHandle.h"
+#include "gfx/ColorDepth.h"
 
 namespace {
 
@@ -63,7 +63,7 @@ void PaintRaisedEdges(CDC* dc, const RECT& r) {
        {{r.left + 1, r.bottom - 2}, {r.right - 2, r.bottom - 2}, {r.right - 2, r.top}}},
   };
   HDC hdc = dc->m_hDC;
-  if (SolidFills::ColorBits(hdc) > 8) {
+  if (color_depth::ColorBits(hdc) > 8) {
     SelectionGuard keepBrush(hdc, ::GetSysColorBrush(COLOR_BTNHIGHLIGHT));
     for (const auto& edge : edges) {
       ::SelectObject(hdc, ::GetSysColorBrush(edge.color));

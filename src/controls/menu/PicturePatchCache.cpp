@@ -1,8 +1,8 @@
 #include "controls/menu/PicturePatchCache.h"
 
-#include "controls/menu/SolidFills.h"
 #include "framework/CDC.h"
 #include "framework/SelectionGuard.h"
+#include "gfx/ColorDepth.h"
 
 bool PicturePatchCache::Key::operator==(const Key& other) const {
   return kind == other.kind && list == other.list && index == other.index &&
@@ -43,7 +43,7 @@ void PicturePatchCache::Draw(CDC* dc, int x, int y, const Key& key, const Painte
   // A 32-bit DIB holds every colour of a target of 24 or 32 bits exactly and
   // is drawn through the kept DC; for other targets the patch is a bitmap
   // compatible with the target, on a DC made for it.
-  const bool dib = SolidFills::ColorBits(dc->m_hDC) >= 24;
+  const bool dib = color_depth::ColorBits(dc->m_hDC) >= 24;
   CDC madeDC;  // the DC made for a patch compatible with the target
   CDC* patchDC = &madeDC;
   if (dib) {

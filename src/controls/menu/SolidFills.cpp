@@ -1,8 +1,8 @@
 #include "controls/menu/SolidFills.h"
 
 #include "framework/CDC.h"
-#include "framework/SystemSettings.h"
 #include "framework/UniqueHandle.h"
+#include "gfx/ColorDepth.h"
 
 namespace {
 
@@ -10,51 +10,15 @@ bool HasArea(const RECT& r) { return r.right > r.left && r.bottom > r.top; }
 
 RECT Inset(const RECT& r) { return RECT{r.left + 1, r.top + 1, r.right - 1, r.bottom - 1}; }
 
-int DeviceColorBits(HDC dc) { return GetDeviceCaps(dc, BITSPIXEL) * GetDeviceCaps(dc, PLANES); }
-
-// The display's bits per pixel, asked of a display DC and kept until the
-// system says its settings (the display's among them) changed: asking is
-// slow on some systems, and every item of every menu would ask.
-int DisplayColorBits(HDC display) {
-  static unsigned generation = 0;  // 0: not asked
-  static int bits = 0;
-  const unsigned now = AfxSystemSettingsGeneration();
-  if (generation != now) {
-    bits = DeviceColorBits(display);
-    generation = now;
-  }
-  return bits;
-}
-
 }  // namespace
 
 SolidFills::SolidFills(CDC& dc) : m_cdc(dc), m_dc(dc.m_hDC) {}
 
 bool SolidFills::FewColors() {
   if (m_fewColors < 0) {
-    m_fewColors = ColorBits(m_dc) <= 8 ? 1 : 0;
+    m_fewColors = color_depth::ColorBits(m_dc) <= 8 ? 1 : 0;
   }
   return m_fewColors != 0;
-}
-
-int SolidFills::ColorBits(HDC dc) {
-  switch (GetObjectType(dc)) {
-    case OBJ_MEMDC: {
-      // The bitmap drawn on: asked directly, which on some systems is much
-      // faster than asking the device.
-      BITMAP bitmap{};
-      if (GetObjectA(GetCurrentObject(dc, OBJ_BITMAP), sizeof(bitmap), &bitmap) == 0) {
-        return 0;
-      }
-      return bitmap.bmBitsPixel * bitmap.bmPlanes;
-    }
-    case OBJ_DC:
-      // A window's or the screen's DC (a menu's), or a printer's.
-      return GetDeviceCaps(dc, TECHNOLOGY) == DT_RASDISPLAY ? DisplayColorBits(dc)
-                                                            : DeviceColorBits(dc);
-    default:
-      return 0;  // a metafile, or not a DC: drawn with the named calls
-  }
 }
 
 void SolidFills::Fill(const RECT& rect, COLORREF color) {

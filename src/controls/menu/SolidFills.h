@@ -31,10 +31,6 @@ class SolidFills {
   // colour paints.
   bool FewColors();
 
-  // Bits per pixel of what dc draws on; 0 where that is not a screen, a
-  // printer or a bitmap.
-  static int ColorBits(HDC dc);
-
   // FillRect of rect with a solid brush of color.
   void Fill(const RECT& rect, COLORREF color);
   // The same in the system colour colorIndex, with the system's own brush.
